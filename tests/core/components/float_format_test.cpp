@@ -1,3 +1,4 @@
+#include "comma_locale.h"
 #include "components/float_format.h"
 
 #include <gtest/gtest.h>
@@ -102,6 +103,15 @@ TEST(FormatGeneral, ExtremesNonFiniteValuesAndDigitCounts)
     EXPECT_EQ(FormatGeneral(2.5L, -5), "3");
     EXPECT_EQ(FormatGeneral(1.0L / 3.0L, 99), FormatGeneral(1.0L / 3.0L, 40));
     EXPECT_EQ(FormatGeneral(1.0L / 3.0L, 99).size(), 42u); // "0." and 40 digits
+}
+
+TEST(FormatGeneral, WritesAPointUnderACommaLocale)
+{
+    test::CommaDecimalLocale comma;
+    if (!comma.Active()) GTEST_SKIP() << "could not build a locale with a decimal comma";
+    EXPECT_EQ(FormatGeneral(2.5L, 8), "2.5");
+    EXPECT_EQ(FormatGeneral(-1.25e-7L, 8), "-1.25E-7");
+    EXPECT_EQ(FormatE23(2.5L), " 2.50000000000000E+0000");
 }
 
 struct E23Case {
