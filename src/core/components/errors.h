@@ -33,4 +33,18 @@ public:
     explicit EInOutError(const std::string& message) : EQuavisError(message) {}
 };
 
+// An entry that cannot be evaluated; the message (two lines joined by "\r") is shown to the user, who keeps
+// the typed text to correct it.
+class EAssignError : public EQuavisError {
+public:
+    explicit EAssignError(const std::string& message) : EQuavisError(message) {}
+};
+
+// An arithmetic fault while evaluating an entry (division by zero, a value outside a function's domain,
+// overflow). Not an entry error: it reaches the user as a general error message.
+class EMathError : public EQuavisError {
+public:
+    explicit EMathError(const std::string& message) : EQuavisError(message) {}
+};
+
 } // namespace quavis
