@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "components/unit_labels.h"
+
 namespace quavis {
 
 // Foundation types (`FoundationType`); the keyword of each type is in FoundationKeywordOf.
@@ -62,7 +64,7 @@ inline constexpr const char* NewProjectFileName = "NewData.vqd";
 // (English: lbs, slug, ft; SI: kN, Mg, m). The tabular data lives in the project's grid tables.
 // Declaration order and defaults are those of a new model.
 struct TProgramData {
-    int32_t UnitSystem = 2;
+    int32_t UnitSystem = SI;
     std::string FileName = NewProjectFileName;
     std::string GeometryFileName;          // FileName with ".vqt"; set by Save
     std::string FoundationKeyword = HalfSpaceKeyword;
