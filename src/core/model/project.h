@@ -76,6 +76,9 @@ public:
     std::function<void()> OnUnitSystemChanged;
 
 private:
+    // Gives the tables the identifiers 1 to 12 (the templates of the loading tables' rows).
+    void ClaimIdentifiers();
+
     std::array<TGridTable*, TableCount> m_tables{};
     TProgramData m_programData;
     bool m_modified = false;

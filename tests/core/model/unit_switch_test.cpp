@@ -1,86 +1,23 @@
 #include "model/unit_switch.h"
 
+#include "components/grid_table.h"
+#include "model/project.h"
+
+#include "model_fields.h"
+
 #include "support/float_compare.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 namespace quavis {
 namespace {
 
-using RealField = long double TProgramData::*;
-
-// How a field converts from English to SI.
-enum class Quantity { None, Length, Inch, Mass, MassLength2, ForcePerLength3, ForcePerLength2, Force, LoadForce, LoadMoment };
-
-struct FieldCase {
-    const char* name;
-    RealField field;
-    Quantity quantity;
-};
-
-// Every real of the model, with the quantity it holds.
-const std::vector<FieldCase>& AllRealFields()
-{
-    static const std::vector<FieldCase> cases = {
-        {"ProfileDepth", &TProgramData::ProfileDepth, Quantity::Inch},
-        {"TotalMass", &TProgramData::TotalMass, Quantity::Mass},
-        {"InertiaXX", &TProgramData::InertiaXX, Quantity::MassLength2},
-        {"InertiaYY", &TProgramData::InertiaYY, Quantity::MassLength2},
-        {"InertiaZZ", &TProgramData::InertiaZZ, Quantity::MassLength2},
-        {"ProductXY", &TProgramData::ProductXY, Quantity::MassLength2},
-        {"ProductXZ", &TProgramData::ProductXZ, Quantity::MassLength2},
-        {"ProductYZ", &TProgramData::ProductYZ, Quantity::MassLength2},
-        {"BaseX", &TProgramData::BaseX, Quantity::Length},
-        {"BaseY", &TProgramData::BaseY, Quantity::Length},
-        {"BaseZ", &TProgramData::BaseZ, Quantity::Length},
-        {"PileLength", &TProgramData::PileLength, Quantity::Length},
-        {"PileUnitWeight", &TProgramData::PileUnitWeight, Quantity::ForcePerLength3},
-        {"StaticLoad", &TProgramData::StaticLoad, Quantity::Force},
-        {"PilePoisson", &TProgramData::PilePoisson, Quantity::None},
-        {"PileDamping", &TProgramData::PileDamping, Quantity::None},
-        {"ShearRigidityCoefficient", &TProgramData::ShearRigidityCoefficient, Quantity::None},
-        {"BaseDepth", &TProgramData::BaseDepth, Quantity::Length},
-        {"BedrockDepth", &TProgramData::BedrockDepth, Quantity::Length},
-        {"CgLocalX", &TProgramData::CgLocalX, Quantity::Length},
-        {"CgLocalY", &TProgramData::CgLocalY, Quantity::Length},
-        {"CgLocalZ", &TProgramData::CgLocalZ, Quantity::Length},
-        {"CbGlobalX", &TProgramData::CbGlobalX, Quantity::Length},
-        {"CbGlobalY", &TProgramData::CbGlobalY, Quantity::Length},
-        {"CbGlobalZ", &TProgramData::CbGlobalZ, Quantity::Length},
-        {"CbLocalX", &TProgramData::CbLocalX, Quantity::Length},
-        {"CbLocalY", &TProgramData::CbLocalY, Quantity::Length},
-        {"CbLocalZ", &TProgramData::CbLocalZ, Quantity::Length},
-        {"MaxFrequency", &TProgramData::MaxFrequency, Quantity::None},
-        {"MinFrequency", &TProgramData::MinFrequency, Quantity::None},
-        {"FrequencyStep", &TProgramData::FrequencyStep, Quantity::None},
-        {"ForceX", &TProgramData::ForceX, Quantity::LoadForce},
-        {"ForceY", &TProgramData::ForceY, Quantity::LoadForce},
-        {"ForceZ", &TProgramData::ForceZ, Quantity::LoadForce},
-        {"MomentX", &TProgramData::MomentX, Quantity::LoadMoment},
-        {"MomentY", &TProgramData::MomentY, Quantity::LoadMoment},
-        {"MomentZ", &TProgramData::MomentZ, Quantity::LoadMoment},
-        {"LoadPointX", &TProgramData::LoadPointX, Quantity::Length},
-        {"LoadPointY", &TProgramData::LoadPointY, Quantity::Length},
-        {"LoadPointZ", &TProgramData::LoadPointZ, Quantity::Length},
-        {"BelowShearWaveVelocity", &TProgramData::BelowShearWaveVelocity, Quantity::Length},
-        {"BelowUnitWeight", &TProgramData::BelowUnitWeight, Quantity::ForcePerLength3},
-        {"BelowDamping", &TProgramData::BelowDamping, Quantity::None},
-        {"BelowPoisson", &TProgramData::BelowPoisson, Quantity::None},
-        {"Radius", &TProgramData::Radius, Quantity::Length},
-        {"LengthX", &TProgramData::LengthX, Quantity::Length},
-        {"WidthY", &TProgramData::WidthY, Quantity::Length},
-        {"GeometryWidthY", &TProgramData::GeometryWidthY, Quantity::Length},
-        {"EmbedmentDepth", &TProgramData::EmbedmentDepth, Quantity::None}, // derived anew by every save
-        {"PileElasticModulus", &TProgramData::PileElasticModulus, Quantity::ForcePerLength2},
-        {"TimeInterval", &TProgramData::TimeInterval, Quantity::None},
-        {"RandomMaxFrequency", &TProgramData::RandomMaxFrequency, Quantity::None},
-        {"RandomMinFrequency", &TProgramData::RandomMinFrequency, Quantity::None},
-        {"ObservationPeriod", &TProgramData::ObservationPeriod, Quantity::None},
-    };
-    return cases;
-}
+using test::AllRealFields;
+using test::FieldCase;
+using test::Quantity;
 
 // English-to-SI multipliers written out from the published factors.
 long double EnglishToSi(Quantity q, bool quadratic)
@@ -196,6 +133,111 @@ TEST(UnitSwitch, TargetOutsideOneToTwoIsClamped)
     EXPECT_NEAR_REL(d.BaseX, 1.0L, 1e-17L);
     EXPECT_EQ(ClampUnitSystem(3), SI);
     EXPECT_EQ(ClampUnitSystem(0), English);
+}
+
+// Visits every float cell of the project's tables and of their sub-tables.
+void ForEachFloatCell(TProject& p, const std::function<void(TGridTable&, int, int)>& visit)
+{
+    std::function<void(TGridTable&)> walk = [&](TGridTable& t) {
+        for (int col = 0; col < t.ColumnCount(); ++col)
+            for (int row = 0; row < t.RowCount(); ++row) {
+                if (t.Column(col).TypeKey() == 2)
+                    visit(t, col, row);
+                else if (t.Column(col).TypeKey() == 3 && t.Cell(col, row).GetTable())
+                    walk(*t.Cell(col, row).GetTable());
+            }
+    };
+    for (TGridTable* t : p.Tables())
+        walk(*t);
+}
+
+std::vector<long double> FloatCells(TProject& p)
+{
+    std::vector<long double> values;
+    ForEachFloatCell(p, [&](TGridTable& t, int col, int row) { values.push_back(t.Cell(col, row).GetFloat()); });
+    return values;
+}
+
+// An English project with distinct values in every field and every float cell.
+void FillEnglishProject(TProject& p)
+{
+    p.ChangeUnitSystem(English);
+    p.ProgramData() = EnglishModelWithDistinctValues(1);
+    for (TGridTable* t : p.Tables())
+        t->SetRowCount(3);
+    p.TLoadtype.Cell(1, 2).GetTable()->SetRowCount(4);
+    long double v = 0.75L;
+    ForEachFloatCell(p, [&](TGridTable& t, int col, int row) {
+        t.Cell(col, row).SetFloat(v);
+        v = v * 1.3L + 0.1L;
+    });
+}
+
+TEST(ProjectUnitSwitch, EnglishToSiAndBackRestoresEveryFieldAndCell)
+{
+    TProject p;
+    int refreshed = 0;
+    p.OnUnitSystemChanged = [&] { ++refreshed; };
+    FillEnglishProject(p);
+    const TProgramData english = p.ProgramData();
+    const std::vector<long double> cells = FloatCells(p);
+    ASSERT_GT(cells.size(), 100u);
+
+    p.ChangeUnitSystem(SI);
+    EXPECT_EQ(p.ProgramData().UnitSystem, SI);
+    for (const TGridTable* t : p.Tables())
+        EXPECT_EQ(t->UnitSystem(), SI);
+    p.ChangeUnitSystem(English);
+
+    for (const FieldCase& c : AllRealFields())
+        EXPECT_TRUE(test::NearRel(p.ProgramData().*c.field, english.*c.field, 1e-15L)) << c.name;
+    const std::vector<long double> back = FloatCells(p);
+    ASSERT_EQ(back.size(), cells.size());
+    for (std::size_t i = 0; i < cells.size(); ++i)
+        EXPECT_TRUE(test::NearRel(back[i], cells[i], 1e-15L)) << "cell " << i;
+    EXPECT_GE(refreshed, 3);
+}
+
+TEST(ProjectUnitSwitch, CellsConvertByTheirColumnUnits)
+{
+    TProject p;
+    p.ChangeUnitSystem(English);
+    p.D.Cell(0, 0).SetFloat(1000);       // ft/sec
+    p.D.Cell(1, 0).SetFloat(120);        // lbs/ft^3
+    p.D.Cell(2, 0).SetFloat(0.3L);       // Poisson's ratio
+    p.PileData.Cell(4, 0).SetFloat(1);   // ft^4
+    p.MassCal.Cell(0, 0).SetFloat(68.364249L); // slug
+    p.Pilecoord.Cell(2, 0).SetFloat(15); // degrees
+    p.Pilecoord.Cell(3, 0).SetInteger(2);
+    p.TLoadtype.Cell(1, 0).GetTable()->Cell(0, 0).SetFloat(224.8089237L); // lbs
+
+    p.ChangeUnitSystem(SI);
+    EXPECT_NEAR_REL(p.D.Cell(0, 0).GetFloat(), 304.8L, 1e-9L);
+    EXPECT_NEAR_REL(p.D.Cell(1, 0).GetFloat(), 120 / 6.3658798L, 1e-7L);
+    EXPECT_EQ(p.D.Cell(2, 0).GetFloat(), 0.3L);
+    EXPECT_NEAR_REL(p.PileData.Cell(4, 0).GetFloat(), 1 / 115.86177L, 1e-7L);
+    EXPECT_NEAR_REL(p.MassCal.Cell(0, 0).GetFloat(), 1.0L, 1e-15L);
+    EXPECT_EQ(p.Pilecoord.Cell(2, 0).GetFloat(), 15.0L);
+    EXPECT_EQ(p.Pilecoord.Cell(3, 0).GetInteger(), 2);
+    EXPECT_NEAR_REL(p.TLoadtype.Cell(1, 0).GetTable()->Cell(0, 0).GetFloat(), 1.0L, 1e-15L);
+
+    // The system already in force changes nothing.
+    const std::vector<long double> before = FloatCells(p);
+    p.ChangeUnitSystem(SI);
+    EXPECT_EQ(FloatCells(p), before);
+}
+
+TEST(ProjectUnitSwitch, TablesFollowEvenWhenTheModelIsAlreadyInTheTarget)
+{
+    // The reader sets the model's system by hand while the tables are still in SI.
+    TProject p;
+    p.D1.Cell(0, 0).SetFloat(1); // m
+    p.ProgramData().UnitSystem = English;
+    p.ProgramData().LengthX = 2;
+    p.ChangeUnitSystem(English);
+    EXPECT_EQ(p.ProgramData().LengthX, 2.0L);
+    EXPECT_EQ(p.D1.UnitSystem(), English);
+    EXPECT_NEAR_REL(p.D1.Cell(0, 0).GetFloat(), 3.280839895L, 1e-15L);
 }
 
 } // namespace
