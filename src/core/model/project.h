@@ -7,6 +7,7 @@
 #include <string>
 
 #include "model/program_data.h"
+#include "results/result_graphs.h"
 
 namespace quavis {
 
@@ -50,6 +51,10 @@ public:
     TProgramData& ProgramData() { return m_programData; }
     const TProgramData& ProgramData() const { return m_programData; }
 
+    // The eighteen result graphs; they outlive every model the project holds.
+    TResultGraphs& ResultGraphs() { return m_resultGraphs; }
+    const TResultGraphs& ResultGraphs() const { return m_resultGraphs; }
+
     // True when the flag is set or any input table reports a change.
     bool IsModified() const;
     // Stores the flag; clearing it also clears the changed flag of every input table.
@@ -81,6 +86,7 @@ private:
 
     std::array<TGridTable*, TableCount> m_tables{};
     TProgramData m_programData;
+    TResultGraphs m_resultGraphs;
     bool m_modified = false;
 };
 
