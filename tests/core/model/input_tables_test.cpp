@@ -1,11 +1,15 @@
 #include "model/input_tables.h"
 
+#include "components/column_stream.h"
 #include "components/grid_table.h"
 #include "model/project.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quavis {
@@ -160,6 +164,81 @@ TEST(InputTables, EveryLoadRowHasItsOwnAmplitudeTable)
     EXPECT_EQ(p.Dtransient.RowCount(), 1);
     EXPECT_EQ(first->UnitSystem(), SI);
     EXPECT_EQ(first->Column(0).Headers(), Lines{"Load Amplitude"});
+}
+
+// Every definition field of a column, for comparing definitions.
+std::string Describe(const TColumn& c)
+{
+    std::string out = std::to_string(c.TypeKey()) + (c.Visible() ? " visible" : " hidden") +
+                      (c.GroupWide() ? " groupwide" : "") + " [";
+    for (const auto& h : c.Headers())
+        out += "'" + h + "'";
+    out += "]";
+    if (const auto* e = dynamic_cast<const TEnumColumn*>(&c))
+        for (const auto& item : e->Items())
+            out += " item '" + item + "'";
+    if (const auto* f = dynamic_cast<const TFloatColumn*>(&c))
+        out += " units '" + f->ColumnUnits() + "' default " + std::to_string(static_cast<double>(f->Default())) +
+               (f->TopDepth() ? " topdepth" : "");
+    if (const auto* t = dynamic_cast<const TTableColumn*>(&c))
+        for (int i = 0; i < t->Templates().Count(); ++i)
+            out += " template " + (t->Templates().Table(i) ? t->Templates().Table(i)->Caption() : std::string("none"));
+    return out;
+}
+
+TEST(InputTables, DefinitionsSurviveTheColumnStream)
+{
+    TProject p;
+    for (const TGridTable* original : p.Tables()) {
+        const std::vector<std::uint8_t> bytes = WriteColumnsToBytes(*original);
+        TGridTable copy;
+        copy.SetHardwiredButton(original->HardwiredButton());
+        ReadColumnsFromBytes(copy, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+        ASSERT_EQ(copy.ColumnCount(), original->ColumnCount()) << original->Caption();
+        for (int col = 0; col < original->ColumnCount(); ++col)
+            EXPECT_EQ(Describe(copy.Column(col)), Describe(original->Column(col))) << original->Caption();
+        EXPECT_EQ(WriteColumnsToBytes(copy), bytes) << original->Caption();
+    }
+}
+
+TEST(InputTables, StreamOfTheSoilAndLoadingTablesAsPersisted)
+{
+    TProject p;
+    // The first soil column, and the loading table's table column naming table 8 for every load type.
+    TColumnStreamWriter soil;
+    soil.WriteInteger(5);
+    soil.WriteInteger(2);
+    soil.WriteListBegin();
+    soil.WriteString("Shear wave");
+    soil.WriteString("velocity, ");
+    soil.WriteListEnd();
+    soil.WriteBoolean(true);
+    soil.WriteBoolean(false);
+    soil.WriteBoolean(false);
+    soil.WriteString("FLOATCOLUMN2");
+    soil.WriteString("L2/SEC");
+    soil.WriteFloat(0.0L);
+    const std::vector<std::uint8_t> expectedSoil = soil.Bytes();
+    const std::vector<std::uint8_t> writtenSoil = WriteColumnsToBytes(p.D);
+    ASSERT_GE(writtenSoil.size(), expectedSoil.size());
+    EXPECT_TRUE(std::equal(expectedSoil.begin(), expectedSoil.end(), writtenSoil.begin()));
+
+    TColumnStreamWriter amplitudes;
+    amplitudes.WriteInteger(3);
+    amplitudes.WriteListBegin();
+    amplitudes.WriteString("Load amplitude");
+    amplitudes.WriteListEnd();
+    amplitudes.WriteBoolean(true);
+    amplitudes.WriteBoolean(false);
+    amplitudes.WriteString("FLEXCOLUMN2");
+    amplitudes.WriteListBegin();
+    for (int i = 0; i < 6; ++i)
+        amplitudes.WriteInteger(8);
+    amplitudes.WriteListEnd();
+    const std::vector<std::uint8_t> expectedTail = amplitudes.Bytes();
+    const std::vector<std::uint8_t> writtenLoad = WriteColumnsToBytes(p.TLoadtype);
+    ASSERT_GE(writtenLoad.size(), expectedTail.size());
+    EXPECT_TRUE(std::equal(expectedTail.begin(), expectedTail.end(), writtenLoad.end() - expectedTail.size()));
 }
 
 } // namespace
