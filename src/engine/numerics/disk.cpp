@@ -1,0 +1,162 @@
+#include "numerics/disk.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace quavis::numerics {
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+const Complex kI(0.0, 1.0);
+
+struct TableRow {
+    double poisson;
+    VeletsosVerbicParameters p;
+};
+
+// Veletsos & Verbic (1973), approximate expressions for the elastic half-space.
+const TableRow kVeletsosVerbic[] = {
+    {0.0, {0.775, 0.525, 0.8, 0.0, 0.25, 1.0, 0.0, 0.85}},
+    {1.0 / 3.0, {0.65, 0.5, 0.8, 0.0, 0.35, 0.8, 0.0, 0.75}},
+    {0.45, {0.6, 0.45, 0.8, 0.023, 0.0, 0.0, 0.17, 0.85}},
+    {0.5, {0.6, 0.4, 0.8, 0.027, 0.0, 0.0, 0.25, 0.85}},
+};
+
+double Lerp(double a, double b, double t)
+{
+    return a + (b - a) * t;
+}
+
+// (b a0)^2 / (1 + (b a0)^2)
+Complex Saturation(Complex a0, double b)
+{
+    const Complex x = b * a0 * b * a0;
+    return x / (1.0 + x);
+}
+
+} // namespace
+
+BaseSection SectionOf(const FootingGeometry& geometry)
+{
+    BaseSection s;
+    if (geometry.circular) {
+        const double r = geometry.radius;
+        s.area = kPi * r * r;
+        s.inertiaX = s.inertiaY = kPi * r * r * r * r / 4.0;
+    } else {
+        const double a = geometry.lengthX, b = geometry.widthY;
+        s.area = a * b;
+        s.inertiaX = a * b * b * b / 12.0;
+        s.inertiaY = b * a * a * a / 12.0;
+    }
+    s.polar = s.inertiaX + s.inertiaY;
+    return s;
+}
+
+SideRadii EquivalentRadii(const FootingGeometry& geometry)
+{
+    if (geometry.circular)
+        return {geometry.radius, geometry.radius, geometry.radius, geometry.radius};
+    const BaseSection s = SectionOf(geometry);
+    SideRadii r;
+    r.translation = std::sqrt(s.area / kPi);
+    r.rockingX = std::pow(4.0 * s.inertiaX / kPi, 0.25);
+    r.rockingY = std::pow(4.0 * s.inertiaY / kPi, 0.25);
+    r.torsion = std::pow(2.0 * s.polar / kPi, 0.25);
+    return r;
+}
+
+StaticStiffness DiskStatics(double g, double nu, double r)
+{
+    StaticStiffness k;
+    k.vertical = 4.0 * g * r / (1.0 - nu);
+    k.horizontalX = k.horizontalY = 8.0 * g * r / (2.0 - nu);
+    k.rockingX = k.rockingY = 8.0 * g * r * r * r / (3.0 * (1.0 - nu));
+    k.torsion = 16.0 * g * r * r * r / 3.0;
+    return k;
+}
+
+StaticStiffness SurfaceStatics(const FootingGeometry& geometry, double g, double nu)
+{
+    if (geometry.circular)
+        return DiskStatics(g, nu, geometry.radius);
+
+    // Gazetas (1991): a rectangle 2L x 2B with L >= B; the x axis of his formulas runs along L.
+    const bool longAlongX = geometry.lengthX >= geometry.widthY;
+    const double l = std::max(geometry.lengthX, geometry.widthY) / 2.0;
+    const double b = std::min(geometry.lengthX, geometry.widthY) / 2.0;
+    const BaseSection s = SectionOf(geometry);
+    const double inertiaLongAxis = longAlongX ? s.inertiaX : s.inertiaY;  // about the axis along L
+    const double inertiaShortAxis = longAlongX ? s.inertiaY : s.inertiaX; // about the axis along B
+    const double chi = b / l; // A_b / (4 L^2)
+
+    const double kShort = 2.0 * g * l / (2.0 - nu) * (2.0 + 2.5 * std::pow(chi, 0.85));
+    const double kLong = kShort - 0.2 / (0.75 - nu) * g * l * (1.0 - b / l);
+    const double kRockLong = g / (1.0 - nu) * std::pow(inertiaLongAxis, 0.75) * std::pow(l / b, 0.25) * (2.4 + 0.5 * b / l);
+    const double kRockShort = 3.0 * g / (1.0 - nu) * std::pow(inertiaShortAxis, 0.75) * std::pow(l / b, 0.15);
+
+    StaticStiffness k;
+    k.vertical = 2.0 * g * l / (1.0 - nu) * (0.73 + 1.54 * std::pow(chi, 0.75));
+    k.horizontalX = longAlongX ? kLong : kShort;
+    k.horizontalY = longAlongX ? kShort : kLong;
+    k.rockingX = longAlongX ? kRockLong : kRockShort;
+    k.rockingY = longAlongX ? kRockShort : kRockLong;
+    k.torsion = 3.5 * g * std::pow(s.polar, 0.75) * std::pow(b / l, 0.4) * std::pow(s.polar / (b * b * b * b), 0.2);
+    return k;
+}
+
+VeletsosVerbicParameters VeletsosVerbic(double poisson)
+{
+    const double nu = std::clamp(poisson, 0.0, 0.5);
+    const std::size_t count = sizeof kVeletsosVerbic / sizeof kVeletsosVerbic[0];
+    std::size_t i = 0;
+    while (i + 2 < count && nu > kVeletsosVerbic[i + 1].poisson)
+        ++i;
+    const TableRow& lo = kVeletsosVerbic[i];
+    const TableRow& hi = kVeletsosVerbic[i + 1];
+    const double t = (nu - lo.poisson) / (hi.poisson - lo.poisson);
+    return {Lerp(lo.p.alpha1, hi.p.alpha1, t), Lerp(lo.p.beta1, hi.p.beta1, t), Lerp(lo.p.beta2, hi.p.beta2, t),
+            Lerp(lo.p.beta3, hi.p.beta3, t),   Lerp(lo.p.gamma1, hi.p.gamma1, t), Lerp(lo.p.gamma2, hi.p.gamma2, t),
+            Lerp(lo.p.gamma3, hi.p.gamma3, t), Lerp(lo.p.gamma4, hi.p.gamma4, t)};
+}
+
+Complex DiskHorizontalFunction(Complex a0, double poisson)
+{
+    return 1.0 + kI * a0 * VeletsosVerbic(poisson).alpha1;
+}
+
+Complex DiskVerticalFunction(Complex a0, double poisson)
+{
+    const VeletsosVerbicParameters p = VeletsosVerbic(poisson);
+    const Complex sat = Saturation(a0, p.gamma2);
+    const Complex k = 1.0 - p.gamma1 * sat - p.gamma3 * a0 * a0;
+    const Complex c = p.gamma4 + p.gamma1 * p.gamma2 * sat;
+    return k + kI * a0 * c;
+}
+
+double ConeDilatationalRatio(double poisson)
+{
+    return poisson <= 1.0 / 3.0 ? VelocityRatio(poisson) : 2.0;
+}
+
+Complex DiskRockingFunction(Complex a0, double poisson)
+{
+    const VeletsosVerbicParameters p = VeletsosVerbic(poisson);
+    const Complex k = 1.0 - p.beta1 * Saturation(a0, p.beta2) - p.beta3 * a0 * a0;
+    // Rotational cone: apex height z0 = (9 pi / 32)(1 - nu)(c / Vs)^2 R, b0 = omega z0 / c.
+    const double ratio = ConeDilatationalRatio(poisson);
+    const double apex = 9.0 * kPi / 32.0 * (1.0 - poisson) * ratio * ratio;
+    const double scale = apex / ratio; // b0 / a0
+    const Complex c = scale / 3.0 * Saturation(a0, scale);
+    return k + kI * a0 * c;
+}
+
+Complex DiskTorsionFunction(Complex a0)
+{
+    const double scale = 9.0 * kPi / 32.0; // b0 / a0, with c = Vs
+    const Complex sat = Saturation(a0, scale);
+    return 1.0 - sat / 3.0 + kI * a0 * (scale / 3.0) * sat;
+}
+
+} // namespace quavis::numerics
