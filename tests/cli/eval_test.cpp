@@ -21,7 +21,6 @@ TEST(CliEval, PrintsTheValueAsAnEntryFieldShowsIt)
 {
     const EvalCase cases[] = {
         {{"eval", "2*pi"}, 0, "6.28318530717958648\n", ""},
-        {{"eval", "2 * (3 + 4)"}, 0, "14\n", ""},
         {{"eval", "-2^2"}, 0, "4\n", ""},
         {{"eval", "-pi"}, 0, "-3.14159265358979324\n", ""},
         {{"eval", "--", "-e"}, 0, "-2.71828182845904524\n", ""},
@@ -29,7 +28,6 @@ TEST(CliEval, PrintsTheValueAsAnEntryFieldShowsIt)
         {{"eval", "1e-5*2"}, 0, "2E-5\n", ""},
         {{"eval", "1e-4*2"}, 0, "0.0002\n", ""},
         {{"eval", "1/3"}, 0, "0.333333333333333333\n", ""},
-        {{"eval", "1.5e10"}, 0, "15000000000\n", ""},
         {{"eval", "1e19"}, 0, "1E19\n", ""},
         {{"eval", "2^-20"}, 0, "9.5367431640625E-7\n", ""},
     };
@@ -47,10 +45,8 @@ TEST(CliEval, EntryErrorsAndArithmeticFaultsGoToStandardErrorWithExitCodeOne)
     const EvalCase cases[] = {
         {{"eval", "5+"}, 1, "", "Entry could not be evaluated:\ninvalid expression\n"},
         {{"eval", ""}, 1, "", "Entry could not be evaluated:\nentry cannot be blank\n"},
-        {{"eval", "(2)))"}, 1, "", "Entry could not be evaluated:\n() (parentheses) do not match\n"},
         {{"eval", "-h"}, 1, "", "Entry could not be evaluated:\ninvalid character(s) in expression\n"},
         {{"eval", "1/0"}, 1, "", "Division by zero\n"},
-        {{"eval", "sqrt-1"}, 1, "", "Invalid floating point operation\n"},
         {{"eval", "1755!"}, 1, "", "Floating point overflow\n"},
     };
     for (const auto& c : cases) {
