@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <functional>
 #include <limits>
@@ -35,11 +36,17 @@ std::string From(const std::string& text, std::size_t position, std::size_t coun
 
 bool StartsWith(const std::string& text, std::string_view prefix) { return text.compare(0, prefix.size(), prefix) == 0; }
 
+// Numbers far beyond any physical value are refused: saving multiplies some values (circular frequencies,
+// weak-zone damping) and the unit switch converts them, and a result beyond the largest long double
+// would be written as INF, which no reader takes for a number.
+constexpr long double LargestValue = 1e4900L;
+bool WithinRange(long double value) { return std::fabs(value) <= LargestValue; }
+
 // A number that fills a whole field of a line (after "GRAVITY=", "CIRCULAR=", ...), blanks around it allowed.
 long double FieldFloat(const std::string& text)
 {
     long double value = 0;
-    if (ParseDecimalText(Trim(text), value) != DecimalTextResult::Ok)
+    if (ParseDecimalText(Trim(text), value) != DecimalTextResult::Ok || !WithinRange(value))
         throw EConvertError("'" + text + "' is not a valid floating point value");
     return value;
 }
@@ -114,7 +121,16 @@ private:
     {
         if (!m_reader.AtEnd() && m_reader.CurrentWord() > 0) m_reader.ReadLine();
     }
-    long double Float() { return m_reader.ReadFloat(); }
+    long double Float()
+    {
+        const long double value = m_reader.ReadFloat();
+        if (!WithinRange(value)) {
+            throw EInOutError("Error on Line " + std::to_string(m_reader.CurrentLine() + 1) + " Item " +
+                              std::to_string(m_reader.CurrentWord()) +
+                              "\rA floating point number was expected but not found.");
+        }
+        return value;
+    }
     int32_t Integer() { return m_reader.ReadInteger(); }
     void Discard(int floats)
     {

@@ -1,5 +1,6 @@
 #include "model/project_writer.h"
 
+#include "components/decimal_text.h"
 #include "components/errors.h"
 #include "components/float_format.h"
 #include "components/grid_table.h"
@@ -19,6 +20,16 @@ namespace {
 
 using namespace file_text;
 
+// A cell's value as the file gives it to a reader: its text read back. Values derived from a cell and
+// tests on a cell are made on this value, so that reading the file and saving it again gives the same
+// derived values (a damping of 1/3 is written 0.33333333, and its weak-zone damping 0.66666666).
+long double WrittenValue(const TGridTable& table, int col, int row)
+{
+    long double value = 0;
+    if (ParseDecimalText(CellText(table, col, row), value) != DecimalTextResult::Ok) return CellFloat(table, col, row);
+    return value;
+}
+
 // The weak-zone values derived from a soil row: damping of the weak zone, and the flag that says a
 // weak zone is present (a ratio of practically 1 means no reduction).
 std::string WeakZoneDamping(long double damping) { return G8(2 * damping); }
@@ -31,8 +42,8 @@ constexpr long double MultilayerNoReduction = 0.99999L;
 void SoilPropertiesRow(TLines& out, const TGridTable& d, int row, long double noReductionAbove)
 {
     out.Values(false, Int(row + 1), CellText(d, 0, row), CellText(d, 1, row), CellText(d, 2, row),
-               CellText(d, 3, row), CellText(d, 4, row), CellText(d, 2, row), WeakZoneDamping(CellFloat(d, 3, row)),
-               WeakZoneFlag(CellFloat(d, 4, row), noReductionAbove));
+               CellText(d, 3, row), CellText(d, 4, row), CellText(d, 2, row), WeakZoneDamping(WrittenValue(d, 3, row)),
+               WeakZoneFlag(WrittenValue(d, 4, row), noReductionAbove));
 }
 
 // One row of a layer table with thickness first (D1, pilecapsoil), with weak-zone data:
@@ -41,7 +52,7 @@ void LayerRowWithWeakZone(TLines& out, const TGridTable& t, int row)
 {
     out.Values(false, Int(row + 1), CellText(t, 0, row), CellText(t, 1, row), CellText(t, 2, row),
                CellText(t, 3, row), CellText(t, 4, row), CellText(t, 5, row), CellText(t, 3, row),
-               WeakZoneDamping(CellFloat(t, 4, row)), WeakZoneFlag(CellFloat(t, 5, row), SoilNoReduction));
+               WeakZoneDamping(WrittenValue(t, 4, row)), WeakZoneFlag(WrittenValue(t, 5, row), SoilNoReduction));
 }
 
 // The same without weak-zone data: i c1 c2 c3 c4 c5.
@@ -132,7 +143,7 @@ void SideCapBlock(TLines& out, TProject& project)
         out.Line("EMBEDDED");
         out.Values(true, Int(rows));
         for (int row = 0; row < rows; ++row) LayerRowWithWeakZone(out, cap, row);
-    } else if (CellFloat(cap, 1, rows - 1) > 1e-5L) {
+    } else if (WrittenValue(cap, 1, rows - 1) > 1e-5L) {
         out.Line("EMBEDDED");
         out.Values(true, Int(rows));
         for (int row = 0; row < rows; ++row) LayerRow(out, cap, row);

@@ -92,6 +92,27 @@ TEST(ProjectWriter, WeakZoneFlagThresholdsPerSection)
         EXPECT_EQ(SoilRowFlag(c.section, c.ratio), c.flag) << c.section << " ratio " << static_cast<double>(c.ratio);
 }
 
+// Values derived from a cell, and tests on a cell, use the value the file gives a reader, so that a
+// file read and saved again keeps its derived values.
+TEST(ProjectWriter, DerivedValuesComeFromTheCellsAsWritten)
+{
+    TProject p;
+    p.D1.Cell(4, 0).SetFloat(1.0L / 3);
+    p.D1.Cell(5, 0).SetFloat(0.9999990001L);
+    const std::string text = ComposeProjectFile(p);
+    EXPECT_EQ(LineAfter(CrLfLines(text), "CONSTANTS=1"), "1 0 0 0 0 0.33333333 0.999999 0 0.66666666 1");
+    TProject back;
+    ASSERT_EQ(ReadProjectText(back, text, "x.vqd"), "");
+    EXPECT_EQ(ComposeProjectFile(back), text);
+
+    TProject pile;
+    test::Foundation(pile, PileFoundation);
+    pile.pilecapsoil.Cell(1, 0).SetFloat(1.000000001e-5L); // written 1E-5: not above the threshold
+    EXPECT_FALSE(HasLine(ProjectLines(pile), "EMBEDDED"));
+    pile.pilecapsoil.Cell(1, 0).SetFloat(1.0000001e-5L);
+    EXPECT_TRUE(HasLine(ProjectLines(pile), "EMBEDDED"));
+}
+
 TEST(ProjectWriter, BatteredBlockFromAngleAboveThresholdAndKeptOnceSeen)
 {
     TProject p;
