@@ -1,7 +1,7 @@
 #include "graph/graph_plot.h"
 
 #include "components/errors.h"
-#include "graph/general_format.h"
+#include "components/float_format.h"
 
 #include <algorithm>
 
@@ -35,7 +35,7 @@ const TFloatPoint& TLine::PointAt(int j) const
 std::string TLine::LegendName() const
 {
     if (!ExplicitName.empty()) return ExplicitName;
-    return m_owner->CurveName + FormatGeneral(m_curveNumber);
+    return m_owner->CurveName + FormatGeneral(m_curveNumber, 15);
 }
 
 TGraphPlot::~TGraphPlot() = default;

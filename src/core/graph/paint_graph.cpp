@@ -1,6 +1,6 @@
 #include "graph/paint_graph.h"
 
-#include "graph/general_format.h"
+#include "components/float_format.h"
 #include "graph/graph_plot.h"
 #include "graph/graph_unit_text.h"
 

@@ -1,6 +1,6 @@
 #include "graph/plot_view.h"
 
-#include "graph/general_format.h"
+#include "components/float_format.h"
 #include "graph/graph_plot.h"
 #include "graph/paint_graph.h"
 

@@ -1,6 +1,6 @@
 #include "components/errors.h"
 #include "graph/curve_palette.h"
-#include "graph/general_format.h"
+#include "components/float_format.h"
 #include "graph/graph_plot.h"
 #include "graph/graph_unit_text.h"
 
