@@ -573,6 +573,9 @@ void TMainFormLogic::MyFilePopupHandler(int itemPosition)
         if (slot < 0 || slot >= static_cast<int>(TProgramSettings::PrevFileSlots))
             return;
         const std::string path = m_settings.PrevFiles[static_cast<std::size_t>(slot)];
+        // An empty slot shown among filled ones names no project.
+        if (path.empty())
+            return;
         if (QuerySaveChanges())
             OpenFileName(path);
     });

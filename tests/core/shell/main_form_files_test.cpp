@@ -420,6 +420,15 @@ TEST(MainFormRecentFiles, ChoosingASlotOpensItAndMovesItUp)
     EXPECT_EQ(settings.PrevFiles[0], b);
     EXPECT_EQ(settings.PrevFiles[1], a);
 
+    // An empty slot shown among filled ones opens nothing.
+    settings.PrevFiles = {b, "", gone};
+    settings.CountPrevFiles();
+    s.logic->OpenMenu("FileMenu");
+    s.logic->ClickItem("PrevFile2");
+    EXPECT_EQ(s.Data().Title, "B");
+    EXPECT_EQ(settings.PrevFiles[1], "");
+    settings.PrevFiles = {b, a, gone};
+
     // A project that no longer exists is opened like any other: the reader says why, the entry stays.
     s.prompter.ExpectMessage();
     s.logic->OpenMenu("FileMenu");
