@@ -228,7 +228,7 @@ TEST(PlotDataReader, FailedReadsReturnFalseAndKeepWhatWasWritten)
         TResultGraphs g;
         std::vector<std::string> shown;
         std::string detail;
-        const bool ok = ReadPlotDataText(g, Project(c.writeMatrix, c.loading, English), c.text, true,
+        const bool ok = ReadPlotDataText(g, Project(c.writeMatrix, c.loading, SI), c.text, true,
                                          [&shown](const std::string& m) { shown.push_back(m); }, &detail);
         EXPECT_FALSE(ok) << c.name;
         EXPECT_EQ(shown, std::vector<std::string>{"An error occured in running the main program."}) << c.name;
@@ -239,6 +239,19 @@ TEST(PlotDataReader, FailedReadsReturnFalseAndKeepWhatWasWritten)
         EXPECT_EQ(g.pltRealKXX.Units(), 1) << c.name;
         EXPECT_LT(g.pltRealKXX.CurvePointCount(), 3) << c.name;
     }
+}
+
+TEST(PlotDataReader, CountsBeyondTheUnbackedLimitNeedTheirRecords)
+{
+    // With nothing to read after the count, a count up to the limit is taken as it is, one more is not.
+    TResultGraphs g;
+    const TProgramData data = Project(0, TransientLoading);
+    EXPECT_TRUE(ReadPlotDataText(g, data, std::to_string(PlotDataMaxUnbackedPoints)));
+    EXPECT_EQ(g.pltDxyzR.CurvePointCount(), PlotDataMaxUnbackedPoints);
+    std::string detail;
+    EXPECT_FALSE(ReadPlotDataText(g, data, std::to_string(PlotDataMaxUnbackedPoints + 1), false, {}, &detail));
+    EXPECT_EQ(detail, "This file either invalid or incomplete.");
+    EXPECT_EQ(g.pltRealKXX.CurvePointCount(), PlotDataMaxUnbackedPoints) << "nothing resized";
 }
 
 TEST(PlotDataReader, FailureMessagesAndPartialContent)
