@@ -836,11 +836,13 @@ void TMainFormLogic::SyncPileItems()
 
 void TMainFormLogic::RefreshOpenForms()
 {
-    for (const std::string& form : RefreshedForms())
-        if (IsFormOpen(form) && Hooks.ActivateForm)
-            Hooks.ActivateForm(form);
-    for (TGridTable* table : m_project.Tables())
-        table->ReopenEditor();
+    Guarded([&] {
+        for (const std::string& form : RefreshedForms())
+            if (IsFormOpen(form) && Hooks.ActivateForm)
+                Hooks.ActivateForm(form);
+        for (TGridTable* table : m_project.Tables())
+            table->ReopenEditor();
+    });
 }
 
 void TMainFormLogic::UnitSystemChanged()
