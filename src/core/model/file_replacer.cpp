@@ -43,7 +43,8 @@ std::filesystem::path ResolvedTarget(const std::filesystem::path& path)
 }
 
 // Writes the bytes to a new temporary file beside the target; returns its path or throws.
-std::filesystem::path WriteTemporary(const std::filesystem::path& target, const std::string& bytes)
+// `keepMode` is the permission bits of the file being replaced, or -1 for a new file.
+std::filesystem::path WriteTemporary(const std::filesystem::path& target, const std::string& bytes, int keepMode)
 {
     for (int attempt = 0;; ++attempt) {
         const std::filesystem::path temp = SiblingName(target, "tmp");
@@ -56,7 +57,9 @@ std::filesystem::path WriteTemporary(const std::filesystem::path& target, const 
         const char* data = bytes.data();
         std::size_t left = bytes.size();
         int error = 0;
-        while (left > 0) {
+        // A replaced file keeps who may read and write it.
+        if (keepMode >= 0 && ::fchmod(fd, static_cast<mode_t>(keepMode)) != 0) error = errno;
+        while (error == 0 && left > 0) {
             const ssize_t n = ::write(fd, data, left);
             if (n < 0) {
                 if (errno == EINTR) continue;
@@ -107,12 +110,14 @@ void ReplaceFiles(const std::vector<TFileContent>& files)
             TReplacement r;
             r.Target = ResolvedTarget(file.Path);
             struct stat st {};
+            int keepMode = -1;
             if (::stat(r.Target.c_str(), &st) == 0) {
                 // A folder of that name cannot be replaced; find that out before anything changes.
                 if (S_ISDIR(st.st_mode)) ThrowSystemError(EISDIR);
                 r.Existed = true;
+                keepMode = static_cast<int>(st.st_mode & 07777);
             }
-            r.Temp = WriteTemporary(r.Target, file.Bytes);
+            r.Temp = WriteTemporary(r.Target, file.Bytes, keepMode);
             work.push_back(std::move(r));
         }
         // Hard links keep the previous contents reachable until every rename has succeeded. Where the

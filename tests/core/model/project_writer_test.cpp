@@ -14,7 +14,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <clocale>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -311,21 +310,7 @@ TEST(ProjectWriter, GeometryFileDefaultsChangeTheModel)
     EXPECT_EQ(LineAfter(lines, "HALF-SPACE", 3), "1 1.5 ");
 }
 
-TEST(ProjectWriter, NumbersIgnoreTheProcessLocale)
-{
-    const char* previous = std::setlocale(LC_NUMERIC, nullptr);
-    const std::string saved = previous ? previous : "C";
-    if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr) GTEST_SKIP() << "no comma locale installed";
-    TProject p;
-    p.ProgramData().LengthX = 2.5L;
-    p.D1.Cell(1, 0).SetFloat(0.125L);
-    const auto lines = ProjectLines(p);
-    std::setlocale(LC_NUMERIC, saved.c_str());
-    EXPECT_EQ(LineAfter(lines, "FOUNDATION=HALF-SPACE"), "RECTANGULAR=2.5,0");
-    EXPECT_EQ(LineAfter(lines, "CONSTANTS=1"), "1 0 0.125 0 0 0 0 0 0 1");
-}
-
-class FailedSave : public ::testing::Test {
+class SaveOverOldFiles : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -352,7 +337,7 @@ protected:
     std::vector<std::string> m_expectedNames{"job.vqd", "job.vqt"};
 };
 
-TEST_F(FailedSave, GeometryTargetThatCannotBeReplacedLeavesBothFilesWhole)
+TEST_F(SaveOverOldFiles, GeometryTargetThatCannotBeReplacedLeavesBothFilesWhole)
 {
     std::filesystem::remove(m_dir / "job.vqt");
     std::filesystem::create_directory(m_dir / "job.vqt");
@@ -362,7 +347,7 @@ TEST_F(FailedSave, GeometryTargetThatCannotBeReplacedLeavesBothFilesWhole)
     EXPECT_EQ(m_project.ProgramData().GeometryFileName, (m_dir / "job.vqt").string());
 }
 
-TEST_F(FailedSave, ProjectTargetThatCannotBeReplacedLeavesTheGeometryFileWhole)
+TEST_F(SaveOverOldFiles, ProjectTargetThatCannotBeReplacedLeavesTheGeometryFileWhole)
 {
     m_project.ProgramData().FileName = (m_dir / "sub.vqd").string();
     std::filesystem::create_directory(m_dir / "sub.vqd");
@@ -373,7 +358,7 @@ TEST_F(FailedSave, ProjectTargetThatCannotBeReplacedLeavesTheGeometryFileWhole)
     EXPECT_EQ(ReadFileBytes(m_dir / "sub.vqt"), m_oldGeometry);
 }
 
-TEST_F(FailedSave, MissingFolderReportsTheSystemMessage)
+TEST_F(SaveOverOldFiles, MissingFolderReportsTheSystemMessage)
 {
     m_project.ProgramData().FileName = (m_dir / "no such folder" / "job.vqd").string();
     try {
@@ -385,7 +370,7 @@ TEST_F(FailedSave, MissingFolderReportsTheSystemMessage)
     ExpectNothingChanged();
 }
 
-TEST_F(FailedSave, ProjectNamedLikeItsGeometryFileIsRefused)
+TEST_F(SaveOverOldFiles, ProjectNamedLikeItsGeometryFileIsRefused)
 {
     m_project.ProgramData().FileName = (m_dir / "job.vqt").string();
     EXPECT_THROW(m_project.Save(), EInOutError);
@@ -393,7 +378,7 @@ TEST_F(FailedSave, ProjectNamedLikeItsGeometryFileIsRefused)
     ExpectNothingChanged();
 }
 
-TEST_F(FailedSave, SuccessfulSaveReplacesBothFiles)
+TEST_F(SaveOverOldFiles, SuccessfulSaveReplacesBothFiles)
 {
     m_project.Save();
     EXPECT_NE(ReadFileBytes(m_dir / "job.vqd"), m_oldProject);
@@ -402,6 +387,22 @@ TEST_F(FailedSave, SuccessfulSaveReplacesBothFiles)
     m_oldProject = ReadFileBytes(m_dir / "job.vqd");
     m_project.SetModified(true);
     ExpectNothingChanged(); // only the two files remain
+}
+
+TEST_F(SaveOverOldFiles, ReplacedFilesKeepTheirPermissionsAndLinks)
+{
+    namespace fs = std::filesystem;
+    fs::permissions(m_dir / "job.vqd", fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    fs::create_directory(m_dir / "real");
+    fs::rename(m_dir / "job.vqt", m_dir / "real" / "job.vqt");
+    fs::create_symlink(m_dir / "real" / "job.vqt", m_dir / "job.vqt");
+    m_project.Save();
+    EXPECT_EQ(fs::status(m_dir / "job.vqd").permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(m_dir / "job.vqt")));
+    EXPECT_EQ(ReadFileBytes(m_dir / "real" / "job.vqt"), m_oldGeometry); // same geometry, rewritten through the link
+    EXPECT_EQ(CrLfLines(ReadFileBytes(m_dir / "job.vqd"))[0], "TITLE=Changed");
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_dir / "real"), fs::directory_iterator()), 1);
 }
 
 } // namespace
