@@ -60,12 +60,13 @@ std::optional<ScriptedPrompter::TExpectation> ScriptedPrompter::Take(TPromptType
         return std::nullopt;
     }
     TExpectation next = m_expected.front();
+    // Consumed either way, so that one wrong prompt is one failure and not a cascade.
+    m_expected.pop_front();
     if (next.Type != type) {
         ADD_FAILURE() << "Expected a " << PromptTypeName(next.Type) << " but got a " << PromptTypeName(type)
                       << ": \"" << text << "\"";
         return std::nullopt;
     }
-    m_expected.pop_front();
     if (next.Text && *next.Text != text) {
         ADD_FAILURE() << "The " << PromptTypeName(type) << " said \"" << text << "\" instead of \"" << *next.Text
                       << "\"";

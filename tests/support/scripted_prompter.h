@@ -23,8 +23,8 @@ struct TPromptRecord {
 };
 
 // A prompter for tests: answers from a queue of expectations, in order, and records every prompt.
-// A prompt that does not match the next expectation (wrong type, wrong text, none left) fails the test
-// and gets the most cautious answer (Cancel, No, no file). Expectations still queued when the prompter is
+// A prompt that does not match the next expectation (wrong type, wrong text, none left) fails the test;
+// a prompt of the wrong type or with none left gets the most cautious answer (Cancel, No, no file). Expectations still queued when the prompter is
 // destroyed fail the test too, so a prompt that never came is caught as well.
 class ScriptedPrompter : public Prompter {
 public:
