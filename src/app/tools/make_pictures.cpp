@@ -80,9 +80,13 @@ void HalfSpace(QPainter& p)
         p.drawLine(0, y, Width, y);
     Block(p, QRect(80, Ground - 16, 80, 28));
     Load(p, 120, 22, Ground - 17);
+    // The zone of soil the footing stresses, below the ground only.
+    p.save();
+    p.setClipRect(QRect(0, Ground + 1, Width, Height - Ground));
     p.setPen(QPen(SoilDark, 1, Qt::DotLine));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(QPoint(120, Ground + 12), 70, 50);
+    p.restore();
 }
 
 void Pile(QPainter& p)
