@@ -38,6 +38,13 @@ void TFormLifecycle::Activate()
 TFormCommitResult TFormLifecycle::Deactivate(TDataEditRules* focused)
 {
     if (focused && !focused->Validate(m_prompter)) return {false, focused};
+    const TFormCommitResult stored = StoreFields();
+    if (stored.Ok && AfterStore) AfterStore();
+    return stored;
+}
+
+TFormCommitResult TFormLifecycle::StoreFields()
+{
     // A field left with a faulty entry (its check failed and the user went elsewhere) would make the
     // store fail half-way: check them all before anything reaches the model.
     std::vector<long double> values;
@@ -52,7 +59,6 @@ TFormCommitResult TFormLifecycle::Deactivate(TDataEditRules* focused)
     }
     TProgramData& data = m_project.ProgramData();
     for (std::size_t i = 0; i < m_bindings.size(); ++i) m_bindings[i].Store(data, values[i]);
-    if (AfterStore) AfterStore();
     return {};
 }
 

@@ -39,6 +39,9 @@ public:
     TFormCommitResult Deactivate(TDataEditRules* focused);
     // FormClose: the same; when it succeeds OnClosed runs (the main window clears its open flag).
     TFormCommitResult Close(TDataEditRules* focused);
+    // Every field's number into the model, without the form's own step; refused (and reported) when a
+    // field cannot be evaluated.
+    TFormCommitResult StoreFields();
     // A field's change notification.
     void Changed();
 
