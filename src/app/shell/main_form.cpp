@@ -336,6 +336,9 @@ void TMainForm::OpenOptions(const TDispatchRequest& request)
 
 QMdiSubWindow* TMainForm::AddChild(QWidget* widget)
 {
+    // A form that set its client size keeps it; the frame adds its border around it.
+    const bool sized = widget->testAttribute(Qt::WA_Resized);
+    const QSize client = widget->size();
     QMdiSubWindow* window = m_mdi->addSubWindow(widget);
     window->setAttribute(Qt::WA_DeleteOnClose);
     if (TChildForm* child = dynamic_cast<TChildForm*>(widget)) {
@@ -348,6 +351,8 @@ QMdiSubWindow* TMainForm::AddChild(QWidget* widget)
         });
     }
     window->show();
+    if (sized)
+        window->resize(client + (window->size() - widget->size()));
     m_mdi->setActiveSubWindow(window);
     return window;
 }

@@ -15,6 +15,7 @@
 #include <QThread>
 #include <QTimer>
 
+#include "shell/about_box.h"
 #include "shell/main_form.h"
 #include "shell/memory_settings_store.h"
 #include "shell/quavis_application.h"
@@ -83,6 +84,16 @@ int main(int argc, char** argv)
         menu->hide();
         Settle();
     }
-    std::printf("%s\n", qPrintable(out.absolutePath()));
+    // A child window in the frame: the control options.
+    form.Logic().ClickItem("OptionsControl");
+    Settle();
+    Grab(out, QStringLiteral("options"));
+    // The about box, shown without its modal loop so that the picture can be taken.
+    form.AboutBox()->show();
+    Settle();
+    Grab(out, QStringLiteral("about"));
+    form.AboutBox()->hide();
+
+    std::printf("title: %s\n%s\n", qPrintable(form.windowTitle()), qPrintable(out.absolutePath()));
     return 0;
 }
