@@ -170,6 +170,19 @@ TEST(SideView, MultilayerFoundation)
     }
 }
 
+TEST(SideView, MultilayerWithMoreSoilRowsThanLayersIsEmbeddedWhole)
+{
+    TProject p;
+    SetFoundation(p, MultilayerFoundation);
+    FillTable(p.MultiElement, {{1, 0.5L}, {2, 0.5L}});
+    FillTable(p.D, {{100, 18, 0.3L}, {200, 19, 0.35L}, {300, 20, 0.4L}});
+    ScriptedPrompter prompter;  // no message: there is nothing missing to draw the foundation
+    TSideViewGeometry view(TSidePlane::XZ);
+    ASSERT_TRUE(view.Activate(p, prompter));
+    ASSERT_EQ(view.Elements().size(), 1u);
+    ExpectPoint(view.Elements()[0].P2, 1.5L, 3, "bottom left");
+}
+
 TEST(SideView, MultilayerLayerWithoutSoilRowKeepsItsLine)
 {
     TProject p;
