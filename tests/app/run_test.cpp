@@ -1,6 +1,8 @@
 #include "app_fixture.h"
 
+#include <atomic>
 #include <chrono>
+#include <cstdint>
 #include <thread>
 
 #include <QProgressBar>
@@ -127,6 +129,50 @@ TEST_F(RunAnalysisTest, AProgramFolderThatCannotTakeTheListIsNamedInTheMessage)
         << prompter.Records()[0].Text;
     EXPECT_FALSE(form->Logic().ResultsLoaded());
     EXPECT_FALSE(fs::exists(projects / "run.vqo"));
+}
+
+// An engine that computes for a while, so that the window's part during the call can be seen.
+std::atomic<int> g_slowCalls{0};
+void SlowEngine(std::int32_t argument)
+{
+    if (argument == 13)
+        ++g_slowCalls;
+    std::this_thread::sleep_for(std::chrono::milliseconds(350));
+}
+
+class SlowEngineLibrary : public LibraryLoader {
+public:
+    void SetLibraryPath(const std::string& path) override { m_path = path; }
+    std::string LibraryPath() const override { return m_path; }
+    void Open() override { m_open = true; }
+    bool IsOpen() const override { return m_open; }
+    void* GetEntry(const std::string& name) override
+    {
+        return name == "_IQUAVIS" ? reinterpret_cast<void*>(&SlowEngine) : nullptr;
+    }
+    void Close() override { m_open = false; }
+
+private:
+    std::string m_path;
+    bool m_open = false;
+};
+
+TEST_F(RunAnalysisTest, TheRunDialogKeepsMovingWhileTheEngineComputes)
+{
+    TMainFormServices services = Services({SavedProject()});
+    services.libraries = [] { return std::make_unique<SlowEngineLibrary>(); };
+    form = std::make_unique<TMainForm>(std::move(services));
+    form->show();
+    QCoreApplication::processEvents();
+    g_slowCalls = 0;
+    prompter.ExpectMessage(ComputationsCompletedMessage);
+    RunFromMenu();
+    EXPECT_EQ(g_slowCalls, 1);
+    // The dialog's timer ran during the call: events were processed while the engine worked.
+    EXPECT_NE(form->Run().Dialog.ProgressPosition, 50);
+    EXPECT_EQ(form->RunDialog()->ProgressBarRun()->value(), form->Run().Dialog.ProgressPosition);
+    EXPECT_FALSE(form->RunDialog()->isVisible());
+    EXPECT_FALSE(form->Run().LibraryLoaded());
 }
 
 // The real launcher: the word processor path is the program, never split, and the target reaches it
