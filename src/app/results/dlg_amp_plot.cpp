@@ -119,7 +119,12 @@ TDlgAmpPlot::TDlgAmpPlot(const TProgramData& data, const TResultGraphs& graphs, 
     CloseButton = new QPushButton(QStringLiteral("CLOSE"), this);
     left->addWidget(ExportButton);
     left->addWidget(CloseButton);
-    left->addStretch();
+    // The column must fit the fixed window's height without squeezing its controls.
+    left->setSpacing(2);
+    for (QGroupBox* group : {reference, type, units, view, printing}) {
+        group->layout()->setContentsMargins(6, 2, 6, 2);
+        group->layout()->setSpacing(1);
+    }
 
     m_chart = new QChart;
     m_chart->setTitle(QString());
@@ -166,7 +171,12 @@ TDlgAmpPlot::TDlgAmpPlot(const TProgramData& data, const TResultGraphs& graphs, 
     right->addWidget(m_chartView, 1);
     right->addWidget(ReadOut);
     auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left);
+    layout->setContentsMargins(8, 4, 8, 4);
+    auto* column = new QWidget(this);
+    column->setFixedWidth(152);
+    left->setContentsMargins(0, 0, 0, 0);
+    column->setLayout(left);
+    layout->addWidget(column);
     layout->addLayout(right, 1);
 
     connect(DefaultButton, &QPushButton::clicked, this, [this] {
@@ -270,10 +280,14 @@ void TDlgAmpPlot::Sync(int editing)
     if (ymax <= ymin) ymax = ymin + 1;
     auto* xAxis = qobject_cast<QValueAxis*>(m_chart->axes(Qt::Horizontal).value(0));
     auto* yAxis = qobject_cast<QValueAxis*>(m_chart->axes(Qt::Vertical).value(0));
-    if (xAxis) xAxis->setRange(xmin, xmax);
+    if (xAxis) {
+        xAxis->setRange(xmin, xmax);
+        xAxis->applyNiceNumbers();
+    }
     if (yAxis) {
         const double pad = (ymax - ymin) * 0.05;
         yAxis->setRange(ymin - pad, ymax + pad);
+        yAxis->applyNiceNumbers();
         yAxis->setTitleText(Latin1(chart.LeftAxisTitle));
     }
     m_syncing = false;
