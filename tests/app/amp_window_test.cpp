@@ -139,3 +139,48 @@ TEST_F(AmpWindowTest, PointReportOnClick)
 
 } // namespace
 } // namespace quavis::test
+
+#include "app_fixture.h"
+
+#include <QApplication>
+#include <QTimer>
+
+namespace quavis::test {
+namespace {
+
+class AmpMenuTest : public MainFormTest {};
+
+TEST_F(AmpMenuTest, GraphicsItemShowsTheWindowModallyAtTheCentreOfGravity)
+{
+    RegisterAmplitudeWindow();
+    const auto project = projects.Write("job.vqd", ReadFileBytes(FixturePath("plotdata_english_job.vqd")));
+    projects.Write("job.vqp", ReadFileBytes(FixturePath("plotdata_english_job.vqp")));
+    Start();
+    form->Logic().OpenFileName(project.string());
+    std::vector<std::string> fields;
+    TDlgAmpPlot* seen = nullptr;
+    const auto closeIt = [&] {
+        auto* dialog = qobject_cast<TDlgAmpPlot*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        seen = dialog;
+        fields.push_back(dialog->DataEdit[1]->text().toStdString());
+        dialog->DataEdit[1]->setText("7");
+        emit dialog->DataEdit[1]->textEdited("7");
+        dialog->CloseButton->click();
+    };
+    QTimer::singleShot(0, closeIt);
+    OpenMenu("GraphicsMenu");
+    Click("FootingResponseAmplitudeDisplacement1");
+    TDlgAmpPlot* first = seen;
+    // Shown again: the same window, back at the centre of gravity.
+    QTimer::singleShot(0, closeIt);
+    OpenMenu("GraphicsMenu");
+    Click("FootingResponseAmplitudeDisplacement1");
+    EXPECT_EQ(seen, first);
+    const std::string cgY = fields.at(0);
+    EXPECT_EQ(fields, (std::vector<std::string>{cgY, cgY}));
+    EXPECT_NE(cgY, "7");
+}
+
+} // namespace
+} // namespace quavis::test
