@@ -12,6 +12,7 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kEulerGamma = 0.57721566490153286061;
 constexpr double kEps = 1e-17;
+constexpr double kEps2 = kEps * kEps;
 const Complex kI(0.0, 1.0);
 
 // Below this modulus the power series are used: their terms fall off like 1/(k!)^2 and the largest term
@@ -19,6 +20,19 @@ const Complex kI(0.0, 1.0);
 constexpr double kSeriesRadius = 2.0;
 // From this modulus on, Hankel's asymptotic expansion reaches full double precision within a few terms.
 constexpr double kAsymptoticRadius = 25.0;
+// For K the expansion, cut at its smallest term, is accurate to 1e-14 relative from here on.
+constexpr double kAsymptoticRadiusK = 15.0;
+
+// The series of K loses about exp(|z| + Re z) against its value (the growth of its terms and the cancellation
+// against I); near the imaginary axis it stays accurate well beyond |z| = 2, where it is much cheaper than the
+// continued fraction.
+constexpr double kSeriesLimitK = 5.0;
+
+bool KSeriesIsAccurate(Complex z)
+{
+    const double m = std::abs(z);
+    return m < kSeriesRadius || m + std::fabs(z.real()) < kSeriesLimitK;
+}
 
 void CheckFinite(Complex z, const char* name)
 {
@@ -45,7 +59,7 @@ BesselPair SeriesJI(Complex z, double sign)
         term1 *= t / double(k * (k + 1));
         sum0 += term0;
         sum1 += term1;
-        if (std::abs(term0) <= kEps * std::abs(sum0) && std::abs(term1) <= kEps * std::abs(sum1))
+        if (std::norm(term0) <= kEps2 * std::norm(sum0) && std::norm(term1) <= kEps2 * std::norm(sum1))
             break;
     }
     return {sum0, z / 2.0 * sum1};
@@ -70,7 +84,7 @@ BesselPair SeriesY(Complex z)
         const Complex term1 = power1 * (-2.0 * kEulerGamma + 2.0 * harmonic + 1.0 / (k + 1));
         sum0 += term0;
         sum1 += term1;
-        if (std::abs(term0) <= kEps * std::abs(sum0) && std::abs(term1) <= kEps * std::abs(sum1))
+        if (std::norm(term0) <= kEps2 * std::norm(sum0) && std::norm(term1) <= kEps2 * std::norm(sum1))
             break;
     }
     const Complex y0 = 2.0 / kPi * ((logHalf + kEulerGamma) * j.order0 + sum0);
@@ -95,7 +109,7 @@ BesselPair SeriesK(Complex z)
         const Complex term1 = power1 * (-2.0 * kEulerGamma + 2.0 * harmonic + 1.0 / (k + 1));
         sum0 += term0;
         sum1 += term1;
-        if (std::abs(term0) <= kEps * std::abs(sum0) && std::abs(term1) <= kEps * std::abs(sum1))
+        if (std::norm(term0) <= kEps2 * std::norm(sum0) && std::norm(term1) <= kEps2 * std::norm(sum1))
             break;
     }
     const Complex k0 = -(logHalf + kEulerGamma) * i.order0 + sum0;
@@ -103,48 +117,115 @@ BesselPair SeriesK(Complex z)
     return {k0, k1};
 }
 
+// Plain complex arithmetic for the inner loops: std::complex guards every product and quotient against
+// infinities and NaN at a cost that dominates these loops; their operands are finite and moderate.
+struct Fast {
+    double re, im;
+};
+inline Fast Add(Fast a, Fast b) { return {a.re + b.re, a.im + b.im}; }
+inline Fast Mul(Fast a, Fast b) { return {a.re * b.re - a.im * b.im, a.re * b.im + a.im * b.re}; }
+inline Fast Scale(Fast a, double s) { return {a.re * s, a.im * s}; }
+// Operands stay within a few hundred binary orders of magnitude here (the recurrence is rescaled), so the
+// squares cannot overflow.
+inline Fast Inverse(Fast a)
+{
+    const double s = 1.0 / (a.re * a.re + a.im * a.im);
+    return {a.re * s, -a.im * s};
+}
+inline double Norm(Fast a) { return a.re * a.re + a.im * a.im; }
+
 // exp(z) K0(z), exp(z) K1(z) by Steed's continued fraction (Temme's form of it), Re z >= 0, |z| >= 2.
 // It converges for complex z there, on the imaginary axis too, faster as |z| grows.
-BesselPair ContinuedFractionKScaled(Complex z)
+// h = 1/(b1 + a2/(b2 + a3/(b3 + ...))), b_n = 2(z + n), a_n = -(n - 1/2)^2, is summed from its increments
+// h_n - h_(n-1) = N_n / (B_n B_(n-1)), with the denominators B_n from their forward recurrence and
+// N_n = (3/2)^2 (5/2)^2 ... (n - 1/2)^2: the only serial chain is the recurrence's multiply-adds, the divisions
+// do not feed back. S = 1 + sum Q_n (h_n - h_(n-1)) gives K0 = sqrt(pi/2z) / S.
+BesselPair ContinuedFractionKScaled(Complex zc)
 {
-    Complex b = 2.0 * (1.0 + z);
-    Complex d = 1.0 / b;
-    Complex h = d, delh = d;
-    Complex q1 = 0.0, q2 = 1.0;
+    const Fast z{zc.real(), zc.imag()};
+    Fast bPrev{1.0, 0.0};                        // B_0
+    Fast b{2.0 * (1.0 + z.re), 2.0 * z.im};      // b_1
+    Fast bCur = b;                               // B_1
+    double n = 1.0;                              // N_1
+    Fast delh = Inverse(bCur);                   // h_1
+    Fast h = delh;
+    Fast q1{0.0, 0.0}, q2{1.0, 0.0};
     const double a1 = 0.25;
-    Complex q = a1, c = a1;
+    Fast q{a1, 0.0};
+    double c = a1;
     double a = -a1;
-    Complex s = 1.0 + q * delh;
+    Fast s = Add({1.0, 0.0}, Mul(q, delh));
+    const double eps2 = 1e-32;
     for (int i = 2; i < 100000; ++i) {
-        a -= 2.0 * (i - 1);
-        c = -a * c / double(i);
-        const Complex qnew = (q1 - b * q2) / a;
+        a -= 2.0 * (i - 1);                      // a_i = -(i - 1/2)^2
+        c *= -a / i;                             // the quotient off the serial chain
+        const Fast qnew = Scale(Add(q1, Scale(Mul(b, q2), -1.0)), 1.0 / a);
         q1 = q2;
         q2 = qnew;
-        q += c * qnew;
-        b += 2.0;
-        d = 1.0 / (b + a * d);
-        delh = (b * d - 1.0) * delh;
-        h += delh;
-        const Complex dels = q * delh;
-        s += dels;
-        if (std::abs(dels) < kEps * std::abs(s))
+        q = Add(q, Scale(qnew, c));
+        b.re += 2.0;                             // b_i
+        const Fast bNext = Add(Mul(b, bCur), Scale(bPrev, a));
+        bPrev = bCur;
+        bCur = bNext;
+        n *= -a;
+        delh = Scale(Inverse(Mul(bCur, bPrev)), n);
+        h = Add(h, delh);
+        const Fast dels = Mul(q, delh);
+        s = Add(s, dels);
+        if (Norm(dels) < eps2 * Norm(s))
             break;
+        if ((i & 7) == 0) {
+            // keep B and N in range: scale B_n, B_(n-1) by 2^-e and N by 2^-2e, which leaves N / (B B) alone
+            int e = 0;
+            std::frexp(std::fabs(bCur.re) + std::fabs(bCur.im), &e);
+            bCur = {std::ldexp(bCur.re, -e), std::ldexp(bCur.im, -e)};
+            bPrev = {std::ldexp(bPrev.re, -e), std::ldexp(bPrev.im, -e)};
+            n = std::ldexp(n, -2 * e);
+        }
     }
-    h = a1 * h;
-    const Complex k0 = std::sqrt(kPi / (2.0 * z)) / s;
-    const Complex k1 = k0 * (z + 0.5 - h) / z;
+    const Complex hh = a1 * Complex(h.re, h.im);
+    const Complex k0 = std::sqrt(kPi / (2.0 * zc)) / Complex(s.re, s.im);
+    const Complex k1 = k0 * (zc + 0.5 - hh) / zc;
     return {k0, k1};
+}
+
+// exp(z) K(z) ~ sqrt(pi / 2z) sum a_k(n) / z^k for large |z| (A&S 9.7.2).
+BesselPair AsymptoticKScaled(Complex z)
+{
+    const Complex pref = std::sqrt(kPi / (2.0 * z));
+    const Complex inv = 1.0 / (8.0 * z);
+    Complex sums[2];
+    for (int n = 0; n < 2; ++n) {
+        const double mu = 4.0 * n * n;
+        Complex term = 1.0, sum = 1.0;
+        double last = 1.0;
+        for (int k = 1; k < 60; ++k) {
+            const double odd = 2.0 * k - 1.0;
+            term *= (mu - odd * odd) / k * inv;
+            const double size = std::norm(term);
+            if (size > last)
+                break;
+            sum += term;
+            last = size;
+            if (size < kEps2)
+                break;
+        }
+        sums[n] = sum;
+    }
+    return {pref * sums[0], pref * sums[1]};
 }
 
 // exp(z) K(z) for Re z >= 0, z != 0, without checks.
 BesselPair KScaledCore(Complex z)
 {
-    if (std::abs(z) < kSeriesRadius) {
+    const double m = std::sqrt(std::norm(z)); // no overflow to guard against here, and much cheaper than hypot
+    if (m < kSeriesRadius || m + std::fabs(z.real()) < kSeriesLimitK) {
         const BesselPair k = SeriesK(z);
         const Complex e = std::exp(z);
         return {k.order0 * e, k.order1 * e};
     }
+    if (m >= kAsymptoticRadiusK)
+        return AsymptoticKScaled(z);
     return ContinuedFractionKScaled(z);
 }
 
@@ -288,9 +369,9 @@ BesselPair BesselI(Complex z)
 BesselPair BesselK(Complex z)
 {
     CheckRightHalfPlane(z, "BesselK");
-    if (std::abs(z) < kSeriesRadius)
+    if (KSeriesIsAccurate(z))
         return SeriesK(z);
-    const BesselPair ks = ContinuedFractionKScaled(z);
+    const BesselPair ks = KScaledCore(z);
     const Complex e = std::exp(-z);
     return {ks.order0 * e, ks.order1 * e};
 }

@@ -11,11 +11,52 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 const Complex kI(0.0, 1.0);
 
-// a0 H0(a0) / H1(a0), from the scaled functions (the exponential factors cancel).
-Complex A0H0OverH1(Complex a0)
+// The Hankel functions of a dimensionless frequency a0 (Im a0 <= 0 for a visco-elastic soil) through
+// H_n(2)(a0) = (2i/pi) i^n K_n(i a0): one evaluation of exp-scaled K at i a0 serves every function of a0,
+// the horizontal one included (its s is i a0). In the upper half-plane the general Hankel functions are used.
+struct Waves {
+    Complex a0;
+    Complex h1OverH0; // H1(2)(a0) / H0(2)(a0)
+    BesselPair ks;    // exp(s) K(s), s = i a0; valid when fromK
+    bool fromK;
+};
+
+Waves WavesAt(Complex a0)
 {
-    const BesselPair h = HankelH2Scaled(a0);
-    return a0 * h.order0 / h.order1;
+    Waves w;
+    w.a0 = a0;
+    w.fromK = a0.imag() <= 0.0;
+    if (w.fromK) {
+        w.ks = BesselKScaled(kI * a0);
+        w.h1OverH0 = kI * w.ks.order1 / w.ks.order0;
+    } else {
+        const BesselPair h = HankelH2Scaled(a0);
+        w.h1OverH0 = h.order1 / h.order0;
+    }
+    return w;
+}
+
+Complex VerticalOf(const Waves& w)
+{
+    return 2.0 * kPi * w.a0 * w.h1OverH0;
+}
+
+Complex A0H0OverH1(const Waves& w)
+{
+    return w.a0 / w.h1OverH0;
+}
+
+Complex HorizontalOf(const Waves& w, double poisson)
+{
+    const double eta = VelocityRatio(poisson);
+    const Complex s = kI * w.a0;
+    const Complex q = s / eta;
+    // Scaled K: every product below holds one K of q and one of s, so exp(q + s) cancels.
+    const BesselPair kq = BesselKScaled(q);
+    const BesselPair ks = w.fromK ? w.ks : BesselKScaled(s);
+    const Complex num = 4.0 * kq.order1 * ks.order1 + s * kq.order1 * ks.order0 + q * kq.order0 * ks.order1;
+    const Complex den = q * kq.order0 * ks.order1 + s * kq.order1 * ks.order0 + q * s * kq.order0 * ks.order0;
+    return -kPi * w.a0 * w.a0 * num / den;
 }
 
 // Stiffness per unit depth of the massless ring R <= r <= R1 for each motion, rigid at both rims.
@@ -58,37 +99,28 @@ Complex SideVertical(Complex a0)
 {
     if (a0 == Complex(0.0))
         return 0.0;
-    const BesselPair h = HankelH2Scaled(a0);
-    return 2.0 * kPi * a0 * h.order1 / h.order0;
+    return VerticalOf(WavesAt(a0));
 }
 
 Complex SideTorsion(Complex a0)
 {
     if (a0 == Complex(0.0))
         return 4.0 * kPi;
-    return 2.0 * kPi * (2.0 - A0H0OverH1(a0));
+    return 2.0 * kPi * (2.0 - A0H0OverH1(WavesAt(a0)));
 }
 
 Complex SideRocking(Complex a0)
 {
     if (a0 == Complex(0.0))
         return kPi;
-    return kPi * (1.0 - A0H0OverH1(a0));
+    return kPi * (1.0 - A0H0OverH1(WavesAt(a0)));
 }
 
 Complex SideHorizontal(Complex a0, double poisson)
 {
     if (a0 == Complex(0.0))
         return 0.0;
-    const double eta = VelocityRatio(poisson);
-    const Complex s = kI * a0;
-    const Complex q = s / eta;
-    // Scaled K: every product below holds one K of q and one of s, so exp(q + s) cancels.
-    const BesselPair kq = BesselKScaled(q);
-    const BesselPair ks = BesselKScaled(s);
-    const Complex num = 4.0 * kq.order1 * ks.order1 + s * kq.order1 * ks.order0 + q * kq.order0 * ks.order1;
-    const Complex den = q * kq.order0 * ks.order1 + s * kq.order1 * ks.order0 + q * s * kq.order0 * ks.order0;
-    return -kPi * a0 * a0 * num / den;
+    return HorizontalOf(WavesAt(a0), poisson);
 }
 
 bool HasWeakZone(const SideSoil& soil)
@@ -99,31 +131,45 @@ bool HasWeakZone(const SideSoil& soil)
 SideStiffness SideLayerStiffness(const SideSoil& soil, const SideRadii& radii, double omega)
 {
     const Complex gOuter = soil.shearModulus * HystereticFactor(soil.damping);
-    const auto a0 = [&](double radius) { return ComplexFrequency(omega * radius / soil.shearWaveVelocity, soil.damping); };
+    const bool weak = HasWeakZone(soil);
+    // The outer layer starts at R1 = (1 + t/R) R behind a weak zone, at R without one.
+    const double ratio = weak ? 1.0 + soil.weakZoneThicknessRatio : 1.0;
+    const Complex toComplex = ComplexFrequency(1.0, soil.damping); // 1 / sqrt(1 + 2 i beta)
+    const auto a0 = [&](double radius) { return (omega * radius * ratio / soil.shearWaveVelocity) * toComplex; };
+
+    // Plane-strain functions of the outer layer; at rest their static limits.
+    Complex sw = 0.0, su = 0.0, sRockX = kPi, sRockY = kPi, sTwist = 4.0 * kPi;
+    if (omega != 0.0) {
+        // One evaluation per distinct radius: a circle has one, a rectangle up to four.
+        const Waves translation = WavesAt(a0(radii.translation));
+        const Waves rockX = radii.rockingX == radii.translation ? translation : WavesAt(a0(radii.rockingX));
+        const Waves rockY = radii.rockingY == radii.rockingX ? rockX : WavesAt(a0(radii.rockingY));
+        const Waves twist = radii.torsion == radii.translation ? translation : WavesAt(a0(radii.torsion));
+        sw = VerticalOf(translation);
+        su = HorizontalOf(translation, soil.poisson);
+        sRockX = kPi * (1.0 - A0H0OverH1(rockX));
+        sRockY = kPi * (1.0 - A0H0OverH1(rockY));
+        sTwist = 2.0 * kPi * (2.0 - A0H0OverH1(twist));
+    }
 
     SideStiffness k;
-    if (!HasWeakZone(soil)) {
-        k.vertical = gOuter * SideVertical(a0(radii.translation));
-        k.horizontal = gOuter * SideHorizontal(a0(radii.translation), soil.poisson);
-        k.rockingX = gOuter * radii.rockingX * radii.rockingX * SideRocking(a0(radii.rockingX));
-        k.rockingY = gOuter * radii.rockingY * radii.rockingY * SideRocking(a0(radii.rockingY));
-        k.torsion = gOuter * radii.torsion * radii.torsion * SideTorsion(a0(radii.torsion));
+    if (!weak) {
+        k.vertical = gOuter * sw;
+        k.horizontal = gOuter * su;
+        k.rockingX = gOuter * radii.rockingX * radii.rockingX * sRockX;
+        k.rockingY = gOuter * radii.rockingY * radii.rockingY * sRockY;
+        k.torsion = gOuter * radii.torsion * radii.torsion * sTwist;
         return k;
     }
 
-    // The weak zone is a massless ring from R to R1 = (1 + t/R) R; the outer layer starts at R1.
+    // The weak zone is a massless ring from R to R1 in series with (matched to) the outer layer.
     const Complex gRing = soil.shearModulus * soil.weakZoneRatio * HystereticFactor(soil.weakZoneDamping);
-    const double ratio = 1.0 + soil.weakZoneThicknessRatio;
-    const auto outerA0 = [&](double radius) { return a0(radius * ratio); };
-
-    k.vertical = Series(RingVertical(gRing, ratio), gOuter * SideVertical(outerA0(radii.translation)));
-    k.horizontal = Series(RingHorizontal(gRing, soil.poisson, ratio),
-                          gOuter * SideHorizontal(outerA0(radii.translation), soil.poisson));
-    k.rockingX = RockingWithRing(gRing, gOuter, radii.rockingX, ratio, SideRocking(outerA0(radii.rockingX)));
-    k.rockingY = RockingWithRing(gRing, gOuter, radii.rockingY, ratio, SideRocking(outerA0(radii.rockingY)));
+    k.vertical = Series(RingVertical(gRing, ratio), gOuter * sw);
+    k.horizontal = Series(RingHorizontal(gRing, soil.poisson, ratio), gOuter * su);
+    k.rockingX = RockingWithRing(gRing, gOuter, radii.rockingX, ratio, sRockX);
+    k.rockingY = RockingWithRing(gRing, gOuter, radii.rockingY, ratio, sRockY);
     const double outerTorsionRadius = radii.torsion * ratio;
-    k.torsion = Series(RingTorsion(gRing, radii.torsion, ratio),
-                       gOuter * outerTorsionRadius * outerTorsionRadius * SideTorsion(outerA0(radii.torsion)));
+    k.torsion = Series(RingTorsion(gRing, radii.torsion, ratio), gOuter * outerTorsionRadius * outerTorsionRadius * sTwist);
     return k;
 }
 
