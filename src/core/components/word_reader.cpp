@@ -4,6 +4,7 @@
 #include "components/errors.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -14,13 +15,27 @@ namespace quavis {
 
 namespace {
 
+// Project and plot-data files are kilobytes to a few megabytes; anything beyond this is not one of them.
+constexpr off_t kMaxFileBytes = off_t{256} * 1024 * 1024;
+
 bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= ' '; }
 bool IsSeparator(char c) { return c == ' ' || c == '\t'; }
 
 std::string ReadWholeFile(const std::filesystem::path& fileName)
 {
-    const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking open and a regular-file check: a FIFO or a device such as /dev/zero would otherwise
+    // block or never end.
+    const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) throw EInOutError(std::strerror(errno));
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        throw EInOutError(S_ISDIR(info.st_mode) ? std::strerror(EISDIR) : "Not a regular file");
+    }
+    if (info.st_size > kMaxFileBytes) {
+        ::close(fd);
+        throw EInOutError(std::strerror(EFBIG));
+    }
     std::string bytes;
     char buffer[65536];
     for (;;) {
@@ -33,6 +48,10 @@ std::string ReadWholeFile(const std::filesystem::path& fileName)
             throw EInOutError(std::strerror(error));
         }
         bytes.append(buffer, static_cast<std::size_t>(n));
+        if (bytes.size() > static_cast<std::size_t>(kMaxFileBytes)) {
+            ::close(fd);
+            throw EInOutError(std::strerror(EFBIG));
+        }
     }
     ::close(fd);
     return bytes;

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <functional>
 #include <string>
 
@@ -168,6 +170,11 @@ TEST(TWordReader, ReadsAFileWholeAndReportsFilesThatCannotBeRead)
 
     EXPECT_EQ(InOutMessage([&] { TWordReader missing(dir / "missing.vqp"); }), "No such file or directory");
     EXPECT_EQ(InOutMessage([&] { TWordReader folder(dir.Path()); }), "Is a directory");
+    // Neither a pipe without a writer nor an endless device may block or run forever.
+    const auto fifo = dir / "pipe.vqd";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(InOutMessage([&] { TWordReader pipe(fifo); }), "Not a regular file");
+    EXPECT_EQ(InOutMessage([&] { TWordReader device("/dev/zero"); }), "Not a regular file");
     TWordReader empty(dir.Write("empty.vqd", ""));
     EXPECT_EQ(empty.LineCount(), 1);
     EXPECT_EQ(empty.WordCount(), 0);
