@@ -10,6 +10,7 @@
 #include <QChart>
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
@@ -62,6 +63,23 @@ TEST_F(AmpWindowTest, AtTheCentreOfGravityTheSeriesAreTheResponse)
     auto* yAxis = qobject_cast<QValueAxis*>(window->Chart()->axes(Qt::Vertical).value(0));
     ASSERT_NE(yAxis, nullptr);
     EXPECT_EQ(yAxis->titleText().toStdString(), "Translational Amplitude (ft)");
+}
+
+TEST_F(AmpWindowTest, SeriesCarryRectangleTriangleAndStarMarkersInTheirColours)
+{
+    const QColor colours[3] = {Qt::black, Qt::red, QColor(0, 128, 192)};
+    for (int s = 0; s < 3; ++s) {
+        const QImage marker = window->Series(s)->lightMarker();
+        ASSERT_EQ(marker.size(), QSize(5, 5)) << s; // two pixels each way of the point
+        EXPECT_EQ(window->Series(s)->color(), colours[s]) << s;
+        EXPECT_EQ(marker.pixelColor(2, 4).rgb(), colours[s].rgb()) << s;
+    }
+    // The corners and the centre tell the shapes apart: an outlined rectangle, a triangle standing on its
+    // base, a star with its diagonal arms.
+    auto opaque = [&](int s, int x, int y) { return window->Series(s)->lightMarker().pixelColor(x, y).alpha() > 0; };
+    EXPECT_TRUE(opaque(0, 0, 0) && opaque(0, 4, 0) && opaque(0, 0, 4) && opaque(0, 4, 4) && !opaque(0, 2, 2));
+    EXPECT_TRUE(!opaque(1, 0, 0) && !opaque(1, 4, 0) && opaque(1, 2, 0) && opaque(1, 0, 4) && opaque(1, 4, 4));
+    EXPECT_TRUE(opaque(2, 0, 0) && opaque(2, 4, 4) && opaque(2, 2, 2) && !opaque(2, 1, 0) && !opaque(2, 0, 1));
 }
 
 TEST_F(AmpWindowTest, SeriesFollowTheReferencePoint)

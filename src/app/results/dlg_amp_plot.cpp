@@ -12,6 +12,7 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
@@ -33,6 +34,25 @@
 namespace quavis {
 
 namespace {
+
+constexpr int kMarkerPixels = 5;
+
+// The point marker of series 0, 1 or 2 (rectangle, triangle, star) in the series' colour, set pixel by
+// pixel: at this size a painter's rasterisation rules would blur the shapes into one another.
+QImage MarkerImage(int series, const QColor& colour)
+{
+    static const char* const kShapes[3][kMarkerPixels] = {
+        {"#####", "#...#", "#...#", "#...#", "#####"},
+        {"..#..", ".###.", ".###.", "#####", "#####"},
+        {"#.#.#", ".###.", "#####", ".###.", "#.#.#"},
+    };
+    QImage image(kMarkerPixels, kMarkerPixels, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    for (int y = 0; y < kMarkerPixels; ++y)
+        for (int x = 0; x < kMarkerPixels; ++x)
+            if (kShapes[series][y][x] == '#') image.setPixelColor(x, y, colour);
+    return image;
+}
 
 const char* const kAxisNames[3] = {"X", "Y", "Z"};
 
@@ -142,7 +162,9 @@ TDlgAmpPlot::TDlgAmpPlot(const TProgramData& data, const TResultGraphs& graphs, 
         pen.setWidth(1);
         s->setPen(pen);
         s->setPointsVisible(true);
-        s->setMarkerSize(4);
+        // Rectangle, triangle and star markers, two pixels each way of the point.
+        s->setMarkerSize(kMarkerPixels);
+        s->setLightMarker(MarkerImage(i, colours[i]));
         m_chart->addSeries(s);
         s->attachAxis(xAxis);
         s->attachAxis(yAxis);
