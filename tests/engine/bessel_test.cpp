@@ -6,11 +6,13 @@
 
 #include <cmath>
 #include <stdexcept>
+#include <vector>
 
 using quavis::numerics::BesselI;
 using quavis::numerics::BesselJ;
 using quavis::numerics::BesselK;
 using quavis::numerics::BesselKScaled;
+using quavis::numerics::BesselKScaledSweep;
 using quavis::numerics::BesselPair;
 using quavis::numerics::BesselY;
 using quavis::numerics::Complex;
@@ -143,6 +145,26 @@ TEST(BesselTest, ScaledFunctionsStayFiniteWhereTheUnscaledUnderflow)
     const Complex w(2.0, -800.0);
     EXPECT_TRUE(std::isfinite(std::abs(HankelH2Scaled(w).order1)));
     EXPECT_GT(std::abs(HankelH2Scaled(w).order1), 0.0);
+}
+
+// A frequency sweep's Taylor steps agree with direct evaluation, forwards, backwards and after jumps.
+TEST(BesselTest, SweepAgreesWithDirectEvaluation)
+{
+    BesselKScaledSweep sweep;
+    const Complex direction = Complex(0.05, 1.0);
+    std::vector<double> steps;
+    for (int i = 1; i <= 3000; ++i)
+        steps.push_back(0.01 * i);
+    for (int i = 3000; i >= 1; i -= 7)
+        steps.push_back(0.0101 * i);
+    for (double t : {0.3, 25.0, 1.0, 14.9, 15.1, 4.9, 5.1})
+        steps.push_back(t);
+    for (double t : steps) {
+        const Complex z = t * direction;
+        const BesselPair a = sweep(z), b = BesselKScaled(z);
+        ASSERT_TRUE(NearComplex(a.order0, b.order0, 1e-14)) << "z = " << z;
+        ASSERT_TRUE(NearComplex(a.order1, b.order1, 1e-14)) << "z = " << z;
+    }
 }
 
 TEST(BesselTest, RefusesArgumentsOutsideItsDomain)

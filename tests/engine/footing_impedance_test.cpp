@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 using namespace quavis::numerics;
 
@@ -194,6 +195,26 @@ TEST(FootingImpedanceTest, SideLayersIntegrateOverTheEmbedment)
     EXPECT_LE(std::abs(k(RY, RY) - k0(RY, RY) - ks.rockingY * d - ks.horizontal * d * d * d / 3.0), 1e-12 * std::abs(k(RY, RY)));
     EXPECT_LE(std::abs(k(X, RY) + ks.horizontal * d * d / 2.0), 1e-12 * std::abs(k(X, RY)));
     EXPECT_LE(std::abs(k(RZ, RZ) - k0(RZ, RZ) - ks.torsion * d), 1e-12 * std::abs(k(RZ, RZ)));
+}
+
+// The analysis sweeps the frequencies sharing the Bessel functions of neighbours; the matrices are those of
+// the frequency-by-frequency evaluation.
+TEST(FootingImpedanceTest, SweepEqualsPointwiseEvaluation)
+{
+    const HalfSpaceFootingModel model(Rectangle(5.0, 3.0), Soil(220.0, 18.0, 0.35, 0.04),
+                                      {Layer(0.8, Soil(150.0, 17.0, 0.3, 0.05), 0.3), Layer(0.6, Soil(170.0, 17.0, 0.45, 0.0))},
+                                      9.81, 0.1);
+    std::vector<double> omegas;
+    for (int i = 1; i <= 2000; ++i)
+        omegas.push_back(0.5 * i);
+    omegas.push_back(3.0);
+    omegas.push_back(700.0);
+    const std::vector<Matrix6c> swept = model.Sweep(omegas);
+    ASSERT_EQ(swept.size(), omegas.size());
+    for (std::size_t i = 0; i < omegas.size(); ++i) {
+        const Matrix6c direct = model.At(omegas[i]);
+        ASSERT_LE((swept[i] - direct).norm(), 1e-13 * direct.norm()) << "omega " << omegas[i];
+    }
 }
 
 // With z down, pushing the embedded footing along +x makes the side soil's resultant act above the base:

@@ -20,8 +20,8 @@ const Complex kI(0.0, 1.0);
 constexpr double kSeriesRadius = 2.0;
 // From this modulus on, Hankel's asymptotic expansion reaches full double precision within a few terms.
 constexpr double kAsymptoticRadius = 25.0;
-// For K the expansion, cut at its smallest term, is accurate to 1e-14 relative from here on.
-constexpr double kAsymptoticRadiusK = 15.0;
+// For K the expansion, cut at its smallest term, is accurate to about 1e-15 relative from here on.
+constexpr double kAsymptoticRadiusK = 16.0;
 
 // The series of K loses about exp(|z| + Re z) against its value (the growth of its terms and the cancellation
 // against I); near the imaginary axis it stays accurate well beyond |z| = 2, where it is much cheaper than the
@@ -380,6 +380,39 @@ BesselPair BesselKScaled(Complex z)
 {
     CheckRightHalfPlane(z, "BesselKScaled");
     return KScaledCore(z);
+}
+
+BesselPair BesselKScaledSweep::operator()(Complex z)
+{
+    if (m_hasCentre && std::norm(z - m_centre) <= m_reach) {
+        const Complex w = z - m_centre;
+        Complex g0 = m_p[kOrder], g1 = m_r[kOrder];
+        for (int n = kOrder - 1; n >= 0; --n) {
+            g0 = g0 * w + m_p[n];
+            g1 = g1 * w + m_r[n];
+        }
+        return {g0, g1};
+    }
+    const BesselPair g = BesselKScaled(z);
+    const double modulus2 = std::norm(z);
+    // Near the origin the logarithm makes the expansion short-ranged; the series is cheap there anyway.
+    if (modulus2 < 0.25) {
+        m_hasCentre = false;
+        return g;
+    }
+    // g0 = exp(z) K0 and g1 = exp(z) K1 obey g0' = g0 - g1 and z g1' = z g1 - z g0 - g1.
+    m_centre = z;
+    m_reach = 0.0025 * modulus2; // (5 % of |z|)^2
+    m_p[0] = g.order0;
+    m_r[0] = g.order1;
+    const Complex inv = 1.0 / z;
+    for (int n = 0; n < kOrder; ++n) {
+        m_p[n + 1] = (m_p[n] - m_r[n]) / double(n + 1);
+        const Complex previous = n > 0 ? m_r[n - 1] - m_p[n - 1] : Complex(0.0);
+        m_r[n + 1] = ((m_r[n] - m_p[n]) + (previous - double(n + 1) * m_r[n]) * inv) / double(n + 1);
+    }
+    m_hasCentre = true;
+    return g;
 }
 
 BesselPair HankelH2Scaled(Complex z)

@@ -31,6 +31,23 @@ BesselPair BesselK(Complex z);
 // exp(z) K0(z) and exp(z) K1(z): free of underflow for large Re z; ratios of K are taken from these.
 BesselPair BesselKScaled(Complex z);
 
+// exp(z) K0(z), exp(z) K1(z) along a sequence of nearby arguments, as a frequency sweep produces them. A value
+// within 5 % of the modulus of the last directly evaluated argument comes from the Taylor expansion about it
+// (12 terms from the Bessel equation, truncation error below 1e-17 relative); any other is evaluated directly
+// and becomes the new centre. Same domain as BesselKScaled.
+class BesselKScaledSweep {
+public:
+    BesselPair operator()(Complex z);
+
+private:
+    static constexpr int kOrder = 12;
+    bool m_hasCentre = false;
+    Complex m_centre;
+    double m_reach = 0.0;
+    Complex m_p[kOrder + 1];
+    Complex m_r[kOrder + 1];
+};
+
 // Hankel functions of the first kind, H0(1) = J0 + i Y0 and H1(1).
 BesselPair HankelH1(Complex z);
 

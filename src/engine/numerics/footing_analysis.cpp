@@ -190,8 +190,10 @@ FootingResult RunFootingAnalysis(const FootingProblem& problem)
     result.impedances.reserve(omegas.size());
     if (v.computeResponse)
         result.amplitudes.reserve(omegas.size());
-    for (double omega : omegas) {
-        const Matrix6c k = model->At(omega);
+    const std::vector<Matrix6c> impedances = model->Sweep(omegas);
+    for (std::size_t n = 0; n < omegas.size(); ++n) {
+        const double omega = omegas[n];
+        const Matrix6c& k = impedances[n];
         if (!AllFinite(k)) {
             d.Error("The impedances could not be computed at " + FormatNumber(omega) + " rad/s.");
             break;

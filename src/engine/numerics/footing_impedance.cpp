@@ -25,6 +25,15 @@ const char* kFrequencyMethod =
 
 } // namespace
 
+std::vector<Matrix6c> FootingImpedanceModel::Sweep(const std::vector<double>& omegas) const
+{
+    std::vector<Matrix6c> out;
+    out.reserve(omegas.size());
+    for (double omega : omegas)
+        out.push_back(At(omega));
+    return out;
+}
+
 // ---------------------------------------------------------------------------------------------------------
 // Half-space
 
@@ -63,7 +72,7 @@ HalfSpaceFootingModel::HalfSpaceFootingModel(const FootingGeometry& geometry, co
     }
 }
 
-Matrix6c HalfSpaceFootingModel::At(double omega) const
+Matrix6c HalfSpaceFootingModel::BaseAt(double omega) const
 {
     Matrix6c k = Matrix6c::Zero();
     const Complex factor = HystereticFactor(m_below.damping);
@@ -77,23 +86,48 @@ Matrix6c HalfSpaceFootingModel::At(double omega) const
     k(RX, RX) = m_statics.rockingX * factor * DiskRockingFunction(a0(m_radii.rockingX), nu);
     k(RY, RY) = m_statics.rockingY * factor * DiskRockingFunction(a0(m_radii.rockingY), nu);
     k(RZ, RZ) = m_statics.torsion * factor * DiskTorsionFunction(a0(m_radii.torsion));
+    return k;
+}
 
-    // Side layers: a horizontal reaction at height h above the base also acts on the rotation with lever h.
-    // With z down, a rotation ry about y moves a point at height h by -h ry in x, a rotation rx by +h rx in y.
-    for (const Layer& layer : m_layers) {
-        const SideStiffness s = SideLayerStiffness(layer.soil, m_radii, omega);
-        k(X, X) += s.horizontal * layer.thickness;
-        k(Y, Y) += s.horizontal * layer.thickness;
-        k(Z, Z) += s.vertical * layer.thickness;
-        k(RX, RX) += s.rockingX * layer.thickness + s.horizontal * layer.lever2;
-        k(RY, RY) += s.rockingY * layer.thickness + s.horizontal * layer.lever2;
-        k(RZ, RZ) += s.torsion * layer.thickness;
-        k(X, RY) -= s.horizontal * layer.lever1;
-        k(Y, RX) += s.horizontal * layer.lever1;
-    }
+// Side layers: a horizontal reaction at height h above the base also acts on the rotation with lever h.
+// With z down, a rotation ry about y moves a point at height h by -h ry in x, a rotation rx by +h rx in y.
+void HalfSpaceFootingModel::AddLayer(Matrix6c& k, const Layer& layer, const SideStiffness& s)
+{
+    k(X, X) += s.horizontal * layer.thickness;
+    k(Y, Y) += s.horizontal * layer.thickness;
+    k(Z, Z) += s.vertical * layer.thickness;
+    k(RX, RX) += s.rockingX * layer.thickness + s.horizontal * layer.lever2;
+    k(RY, RY) += s.rockingY * layer.thickness + s.horizontal * layer.lever2;
+    k(RZ, RZ) += s.torsion * layer.thickness;
+    k(X, RY) -= s.horizontal * layer.lever1;
+    k(Y, RX) += s.horizontal * layer.lever1;
     k(RY, X) = k(X, RY);
     k(RX, Y) = k(Y, RX);
+}
+
+Matrix6c HalfSpaceFootingModel::At(double omega) const
+{
+    Matrix6c k = BaseAt(omega);
+    for (const Layer& layer : m_layers)
+        AddLayer(k, layer, SideLayerStiffness(layer.soil, m_radii, omega));
     return k;
+}
+
+std::vector<Matrix6c> HalfSpaceFootingModel::Sweep(const std::vector<double>& omegas) const
+{
+    std::vector<SideLayerSweep> sweeps;
+    sweeps.reserve(m_layers.size());
+    for (const Layer& layer : m_layers)
+        sweeps.emplace_back(layer.soil, m_radii);
+    std::vector<Matrix6c> out;
+    out.reserve(omegas.size());
+    for (double omega : omegas) {
+        Matrix6c k = BaseAt(omega);
+        for (std::size_t i = 0; i < m_layers.size(); ++i)
+            AddLayer(k, m_layers[i], sweeps[i].At(omega));
+        out.push_back(k);
+    }
+    return out;
 }
 
 std::vector<std::string> HalfSpaceFootingModel::Methods() const

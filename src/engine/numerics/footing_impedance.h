@@ -31,6 +31,8 @@ class FootingImpedanceModel {
 public:
     virtual ~FootingImpedanceModel() = default;
     virtual Matrix6c At(double omega) const = 0;
+    // At every frequency of a sweep; models may share work between neighbouring frequencies.
+    virtual std::vector<Matrix6c> Sweep(const std::vector<double>& omegas) const;
     // Static stiffnesses of the base (with the embedment factors where the method has them).
     virtual StaticStiffness Statics() const = 0;
     // The methods behind the numbers, one sentence each, for the output report.
@@ -46,10 +48,12 @@ public:
                           const std::vector<SideLayerInput>& sideLayers, double gravity,
                           double weakZoneThicknessRatio);
     Matrix6c At(double omega) const override;
+    std::vector<Matrix6c> Sweep(const std::vector<double>& omegas) const override;
     StaticStiffness Statics() const override { return m_statics; }
     std::vector<std::string> Methods() const override;
 
 private:
+    Matrix6c BaseAt(double omega) const;
     struct Layer {
         SideSoil soil;
         double thickness;
@@ -60,6 +64,8 @@ private:
     SoilProperties m_below;
     SideRadii m_radii;
     StaticStiffness m_statics;
+    static void AddLayer(Matrix6c& k, const Layer& layer, const SideStiffness& s);
+
     std::vector<Layer> m_layers;
     bool m_weakZones = false;
 };

@@ -21,13 +21,19 @@ struct Waves {
     bool fromK;
 };
 
-Waves WavesAt(Complex a0)
+BesselPair DirectK(Complex z)
+{
+    return BesselKScaled(z);
+}
+
+template <typename KFunction = BesselPair (*)(Complex)>
+Waves WavesAt(Complex a0, KFunction&& kScaled = DirectK)
 {
     Waves w;
     w.a0 = a0;
     w.fromK = a0.imag() <= 0.0;
     if (w.fromK) {
-        w.ks = BesselKScaled(kI * a0);
+        w.ks = kScaled(kI * a0);
         w.h1OverH0 = kI * w.ks.order1 / w.ks.order0;
     } else {
         const BesselPair h = HankelH2Scaled(a0);
@@ -46,13 +52,14 @@ Complex A0H0OverH1(const Waves& w)
     return w.a0 / w.h1OverH0;
 }
 
-Complex HorizontalOf(const Waves& w, double poisson)
+template <typename KFunction = BesselPair (*)(Complex)>
+Complex HorizontalOf(const Waves& w, double poisson, KFunction&& kScaled = DirectK)
 {
     const double eta = VelocityRatio(poisson);
     const Complex s = kI * w.a0;
     const Complex q = s / eta;
     // Scaled K: every product below holds one K of q and one of s, so exp(q + s) cancels.
-    const BesselPair kq = BesselKScaled(q);
+    const BesselPair kq = kScaled(q);
     const BesselPair ks = w.fromK ? w.ks : BesselKScaled(s);
     const Complex num = 4.0 * kq.order1 * ks.order1 + s * kq.order1 * ks.order0 + q * kq.order0 * ks.order1;
     const Complex den = q * kq.order0 * ks.order1 + s * kq.order1 * ks.order0 + q * s * kq.order0 * ks.order0;
@@ -128,7 +135,20 @@ bool HasWeakZone(const SideSoil& soil)
     return soil.weakZoneRatio > 0.0 && soil.weakZoneRatio < 0.999999 && soil.weakZoneThicknessRatio > 0.0;
 }
 
-SideStiffness SideLayerStiffness(const SideSoil& soil, const SideRadii& radii, double omega)
+namespace {
+
+struct DirectSource {
+    BesselPair (*translation)(Complex) = DirectK;
+    BesselPair (*slow)(Complex) = DirectK;
+    BesselPair (*rockingX)(Complex) = DirectK;
+    BesselPair (*rockingY)(Complex) = DirectK;
+    BesselPair (*torsion)(Complex) = DirectK;
+};
+
+// The side layer's stiffness at omega; k supplies exp-scaled K for each kind of argument (translation, its slow
+// wave q, rocking about x and y, torsion).
+template <typename KSource>
+SideStiffness Stiffness(const SideSoil& soil, const SideRadii& radii, double omega, KSource& k)
 {
     const Complex gOuter = soil.shearModulus * HystereticFactor(soil.damping);
     const bool weak = HasWeakZone(soil);
@@ -141,36 +161,52 @@ SideStiffness SideLayerStiffness(const SideSoil& soil, const SideRadii& radii, d
     Complex sw = 0.0, su = 0.0, sRockX = kPi, sRockY = kPi, sTwist = 4.0 * kPi;
     if (omega != 0.0) {
         // One evaluation per distinct radius: a circle has one, a rectangle up to four.
-        const Waves translation = WavesAt(a0(radii.translation));
-        const Waves rockX = radii.rockingX == radii.translation ? translation : WavesAt(a0(radii.rockingX));
-        const Waves rockY = radii.rockingY == radii.rockingX ? rockX : WavesAt(a0(radii.rockingY));
-        const Waves twist = radii.torsion == radii.translation ? translation : WavesAt(a0(radii.torsion));
+        const Waves translation = WavesAt(a0(radii.translation), k.translation);
+        const Waves rockX = radii.rockingX == radii.translation ? translation : WavesAt(a0(radii.rockingX), k.rockingX);
+        const Waves rockY = radii.rockingY == radii.rockingX ? rockX : WavesAt(a0(radii.rockingY), k.rockingY);
+        const Waves twist = radii.torsion == radii.translation ? translation : WavesAt(a0(radii.torsion), k.torsion);
         sw = VerticalOf(translation);
-        su = HorizontalOf(translation, soil.poisson);
+        su = HorizontalOf(translation, soil.poisson, k.slow);
         sRockX = kPi * (1.0 - A0H0OverH1(rockX));
         sRockY = kPi * (1.0 - A0H0OverH1(rockY));
         sTwist = 2.0 * kPi * (2.0 - A0H0OverH1(twist));
     }
 
-    SideStiffness k;
+    SideStiffness out;
     if (!weak) {
-        k.vertical = gOuter * sw;
-        k.horizontal = gOuter * su;
-        k.rockingX = gOuter * radii.rockingX * radii.rockingX * sRockX;
-        k.rockingY = gOuter * radii.rockingY * radii.rockingY * sRockY;
-        k.torsion = gOuter * radii.torsion * radii.torsion * sTwist;
-        return k;
+        out.vertical = gOuter * sw;
+        out.horizontal = gOuter * su;
+        out.rockingX = gOuter * radii.rockingX * radii.rockingX * sRockX;
+        out.rockingY = gOuter * radii.rockingY * radii.rockingY * sRockY;
+        out.torsion = gOuter * radii.torsion * radii.torsion * sTwist;
+        return out;
     }
 
     // The weak zone is a massless ring from R to R1 in series with (matched to) the outer layer.
     const Complex gRing = soil.shearModulus * soil.weakZoneRatio * HystereticFactor(soil.weakZoneDamping);
-    k.vertical = Series(RingVertical(gRing, ratio), gOuter * sw);
-    k.horizontal = Series(RingHorizontal(gRing, soil.poisson, ratio), gOuter * su);
-    k.rockingX = RockingWithRing(gRing, gOuter, radii.rockingX, ratio, sRockX);
-    k.rockingY = RockingWithRing(gRing, gOuter, radii.rockingY, ratio, sRockY);
+    out.vertical = Series(RingVertical(gRing, ratio), gOuter * sw);
+    out.horizontal = Series(RingHorizontal(gRing, soil.poisson, ratio), gOuter * su);
+    out.rockingX = RockingWithRing(gRing, gOuter, radii.rockingX, ratio, sRockX);
+    out.rockingY = RockingWithRing(gRing, gOuter, radii.rockingY, ratio, sRockY);
     const double outerTorsionRadius = radii.torsion * ratio;
-    k.torsion = Series(RingTorsion(gRing, radii.torsion, ratio), gOuter * outerTorsionRadius * outerTorsionRadius * sTwist);
-    return k;
+    out.torsion = Series(RingTorsion(gRing, radii.torsion, ratio), gOuter * outerTorsionRadius * outerTorsionRadius * sTwist);
+    return out;
+}
+
+} // namespace
+
+SideStiffness SideLayerStiffness(const SideSoil& soil, const SideRadii& radii, double omega)
+{
+    DirectSource direct;
+    return Stiffness(soil, radii, omega, direct);
+}
+
+SideStiffness SideLayerSweep::At(double omega)
+{
+    struct Source {
+        BesselKScaledSweep &translation, &slow, &rockingX, &rockingY, &torsion;
+    } source{m_translation, m_slow, m_rockingX, m_rockingY, m_torsion};
+    return Stiffness(m_soil, m_radii, omega, source);
 }
 
 } // namespace quavis::numerics

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "numerics/bessel.h"
 #include "numerics/soil.h"
 
 namespace quavis::numerics {
@@ -51,5 +52,19 @@ struct SideStiffness {
 bool HasWeakZone(const SideSoil& soil);
 
 SideStiffness SideLayerStiffness(const SideSoil& soil, const SideRadii& radii, double omega);
+
+// The same at a sequence of frequencies, such as an analysis sweeps: the Bessel functions of neighbouring
+// frequencies come from a Taylor expansion about a directly evaluated one (BesselKScaledSweep), several times
+// faster and equal to SideLayerStiffness within rounding.
+class SideLayerSweep {
+public:
+    SideLayerSweep(const SideSoil& soil, const SideRadii& radii) : m_soil(soil), m_radii(radii) {}
+    SideStiffness At(double omega);
+
+private:
+    SideSoil m_soil;
+    SideRadii m_radii;
+    BesselKScaledSweep m_translation, m_slow, m_rockingX, m_rockingY, m_torsion;
+};
 
 } // namespace quavis::numerics
