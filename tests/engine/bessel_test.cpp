@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cmath>
 #include <stdexcept>
 #include <vector>
@@ -65,6 +67,9 @@ TEST(BesselTest, MatchesTheKelvinFunctionTablesOffTheRealAxis)
 struct ComplexCase {
     Complex z, j0, j1, y0, y1, k0, k1;
 };
+
+// Names the case in test listings by its argument.
+void PrintTo(const ComplexCase& c, std::ostream* os) { *os << "z " << c.z.real() << " " << c.z.imag() << "i"; }
 
 class BesselComplexTest : public ::testing::TestWithParam<ComplexCase> {};
 

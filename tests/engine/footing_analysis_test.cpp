@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <Eigen/Geometry>
 #include <Eigen/LU>
 
@@ -234,6 +236,8 @@ struct BadCase {
     void (*change)(FootingProblem&);
     const char* message;
 };
+
+void PrintTo(const BadCase& c, std::ostream* os) { *os << c.name; }
 
 class BadDataTest : public ::testing::TestWithParam<BadCase> {};
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cmath>
 
 using quavis::numerics::Complex;
@@ -36,6 +38,9 @@ struct PlaneStrainCase {
     double a0, poisson;
     Complex vertical, torsion, rocking, horizontal;
 };
+
+// Names the case in test listings by its frequency and Poisson's ratio.
+void PrintTo(const PlaneStrainCase& c, std::ostream* os) { *os << "a0 " << c.a0 << " nu " << c.poisson; }
 
 class PlaneStrainTest : public ::testing::TestWithParam<PlaneStrainCase> {};
 
