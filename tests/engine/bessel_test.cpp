@@ -18,6 +18,7 @@ using quavis::numerics::BesselKScaledSweep;
 using quavis::numerics::BesselPair;
 using quavis::numerics::BesselY;
 using quavis::numerics::Complex;
+using quavis::test::NearComplex;
 using quavis::numerics::HankelH1;
 using quavis::numerics::HankelH2;
 using quavis::numerics::HankelH2Scaled;
@@ -25,16 +26,6 @@ using quavis::numerics::HankelH2Scaled;
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
-
-::testing::AssertionResult NearComplex(Complex actual, Complex expected, double relTol)
-{
-    const double diff = std::abs(actual - expected);
-    if (diff <= relTol * std::abs(expected))
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "actual (" << actual.real() << ", " << actual.imag() << ") expected ("
-                                         << expected.real() << ", " << expected.imag() << "), relative error "
-                                         << diff / std::abs(expected);
-}
 
 // Abramowitz & Stegun, Handbook of Mathematical Functions, Table 9.1 (J, Y at x = 1) and Table 9.8 (I, K at
 // x = 1), to the 15 digits printed there.

@@ -1,5 +1,7 @@
 #include "numerics/side_layer.h"
 
+#include "support/float_compare.h"
+
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -7,6 +9,7 @@
 #include <cmath>
 
 using quavis::numerics::Complex;
+using quavis::test::NearComplex;
 using quavis::numerics::ComplexFrequency;
 using quavis::numerics::SideHorizontal;
 using quavis::numerics::SideLayerStiffness;
@@ -20,16 +23,6 @@ using quavis::numerics::SideVertical;
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
-
-::testing::AssertionResult NearComplex(Complex actual, Complex expected, double relTol)
-{
-    const double diff = std::abs(actual - expected);
-    if (diff <= relTol * std::abs(expected))
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "actual (" << actual.real() << ", " << actual.imag() << ") expected ("
-                                         << expected.real() << ", " << expected.imag() << "), relative error "
-                                         << diff / std::abs(expected);
-}
 
 // The plane-strain functions of Novak, Nogami & Aboul-Ella (1978) evaluated independently with mpmath 1.3
 // (50 digits) from their closed forms: S_w = 2 pi a0 H1/H0, S_eta = 2 pi (2 - a0 H0/H1),

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <complex>
 #include <iomanip>
 #include <sstream>
 
@@ -20,6 +21,16 @@ inline ::testing::AssertionResult NearRel(long double actual, long double expect
     out << std::setprecision(21) << "actual " << actual << " differs from expected " << expected << " by " << diff
         << " (relative " << (scale > 0 ? diff / scale : diff) << ", tolerance " << relTol << ")";
     return ::testing::AssertionFailure() << out.str();
+}
+
+// Complex values within a relative distance of the expected value's magnitude.
+inline ::testing::AssertionResult NearComplex(std::complex<double> actual, std::complex<double> expected, double relTol)
+{
+    const double diff = std::abs(actual - expected);
+    if (diff <= relTol * std::abs(expected)) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "actual (" << actual.real() << ", " << actual.imag() << ") expected ("
+                                         << expected.real() << ", " << expected.imag() << "), relative error "
+                                         << diff / std::abs(expected);
 }
 
 } // namespace quavis::test
