@@ -5,6 +5,7 @@
 #include "results/graphics_menu.h"
 #include "results/plot_data_reader.h"
 #include "shell/display_name.h"
+#include "shell/external_programs.h"
 
 #include <exception>
 #include <filesystem>
@@ -636,10 +637,10 @@ void TMainFormLogic::ComputationMenuClick()
 {
     Guarded([&] {
         CommitActiveChild();
-        const std::string& fileName = ProgramData().FileName;
-        SetEnabled("CompInput", FileExists(fileName));
-        SetEnabled("CompKernel", FileExists(ChangeFileExt(fileName, ".vqr")));
-        SetEnabled("CompOutput", FileExists(ChangeFileExt(fileName, ".vqo")));
+        const TComputationFileItems items = ComputationFileItems(ProgramData().FileName);
+        SetEnabled("CompInput", items.Input);
+        SetEnabled("CompKernel", items.Kernel);
+        SetEnabled("CompOutput", items.Output);
         SetEnabled("CompRun", true);
     });
 }
