@@ -56,6 +56,8 @@ public:
     ~TMainForm() override;
 
     TMainFormLogic& Logic() { return *m_logic; }
+    // The message boxes of the program (scripted in tests): the child forms report through it.
+    Prompter& GetPrompter() { return *m_prompter; }
     TAnalysisRun& Run() { return *m_run; }
     TExternalPrograms& External() { return *m_external; }
     QMdiArea* MdiArea() const { return m_mdi; }
