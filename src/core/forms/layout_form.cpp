@@ -72,3 +72,12 @@ int TLayoutFormLogic::PictureLeft(int formWidth, int pictureWidth)
 }
 
 } // namespace quavis
+
+namespace quavis {
+
+std::string TLayoutFormLogic::PictureError(const std::string& file)
+{
+    return "Cannot open file \"" + file + "\". The picture is missing or unreadable.";
+}
+
+} // namespace quavis

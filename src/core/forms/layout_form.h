@@ -36,6 +36,8 @@ public:
     std::string PictureFile(const std::string& programFolder) const;
     // The picture's left edge that centres it on the form.
     static int PictureLeft(int formWidth, int pictureWidth);
+    // The message when the picture file cannot be read.
+    static std::string PictureError(const std::string& file);
 
     // The main window re-enables its Data menu items for the new type.
     std::function<void()> OnTypeCommitted;

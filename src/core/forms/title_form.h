@@ -19,8 +19,9 @@ public:
     explicit TTitleFormLogic(TProject& project) : m_project(project) {}
 
     const std::string& Memo() const { return m_memo; }
-    // What the user types; the memo holds no more than MaxLength characters.
-    void SetMemo(const std::string& text) { m_memo = text.substr(0, MaxLength); }
+    // What the user types (UTF-8). The title is one line of the project file: line breaks become spaces,
+    // and the memo holds no more than MaxLength characters.
+    void SetMemo(const std::string& text);
 
     void FormActivate();
     void FormDeactivate();

@@ -32,6 +32,19 @@ TEST(TitleForm, MarksModifiedOnlyWhenTheTitleChangesAndHoldsEightyCharacters)
     EXPECT_TRUE(project.IsModified());
 }
 
+TEST(TitleForm, KeepsTheTitleOnOneLineAndCountsCharactersNotBytes)
+{
+    TProject project;
+    TTitleFormLogic form(project);
+    form.SetMemo("Pump\r\nfoundation\nline\rthree");
+    EXPECT_EQ(form.Memo(), "Pump foundation line three");
+
+    std::string accented;
+    for (int i = 0; i < 81; ++i) accented += "\xc3\xa9"; // U+00E9, two bytes each
+    form.SetMemo(accented);
+    EXPECT_EQ(form.Memo(), accented.substr(0, 160));
+}
+
 TEST(LayoutForm, ChoosingAnotherTypeSetsItAndMarksModifiedOnLeaving)
 {
     TProject project;

@@ -1,0 +1,39 @@
+#include "forms/system/form_fields.h"
+
+#include <QGridLayout>
+#include <QLabel>
+
+#include "entry/data_edit.h"
+#include "entry/data_form.h"
+
+namespace quavis {
+
+std::vector<TDataEdit*> AddSpecFields(TDataForm& form, const std::vector<TFormFieldSpec>& specs, QGridLayout* grid,
+                                      int firstRow)
+{
+    std::vector<TDataEdit*> fields;
+    int row = firstRow;
+    for (const TFormFieldSpec& spec : specs) {
+        TDataEdit* field = form.AddField(spec.Member, spec.Caption, spec.Units);
+        field->setObjectName(QString::fromLatin1(spec.Name));
+        field->SetMinVal(spec.MinVal);
+        field->SetMaxVal(spec.MaxVal);
+        field->setMinimumWidth(140);
+        QLabel* label = form.LabelOf(field);
+        label->setObjectName(QString::fromLatin1(spec.Name) + QStringLiteral("Label"));
+        grid->addWidget(label, row, 0);
+        grid->addWidget(field, row, 1);
+        fields.push_back(field);
+        ++row;
+    }
+    grid->setColumnStretch(1, 1);
+    return fields;
+}
+
+void ShowField(TDataForm& form, TDataEdit* field, bool visible)
+{
+    field->setVisible(visible);
+    if (QLabel* label = form.LabelOf(field)) label->setVisible(visible);
+}
+
+} // namespace quavis
