@@ -7,14 +7,14 @@ namespace quavis {
 
 namespace {
 
-struct TFieldDefinition {
+struct TFieldText {
     const char* pileCaption;
     const char* multilayerCaption;
     const char* units;
     long double TProgramData::*member;
 };
 
-const TFieldDefinition kFields[10] = {
+const TFieldText kFields[PilePropertiesFieldCount] = {
     {"X Coordinate (Xc) ", "Distance from center of foundation base to center of gravity (Xc) ", "L2",
      &TProgramData::BaseX},
     {"Y Coordinate (Yc)", "Distance from center of foundation base to center of gravity (Yc)", "L2",
@@ -30,6 +30,10 @@ const TFieldDefinition kFields[10] = {
     {"Static load on foundation", "Static load on foundation", "F", &TProgramData::StaticLoad},
 };
 
+const char* const kNames[PilePropertiesFieldCount] = {"DataEdit1", "DataEdit2", "DataEdit3", "DataEdit4",
+                                                      "DataEdit5", "DataEdit6", "DataEdit7", "DataEdit8",
+                                                      "DataEdit9", "DataEdit10"};
+
 // The flag of a text of the list (the list's order gives the flags), or the flag unchanged.
 void SetFlag(int32_t& flag, const std::string& text, const std::vector<std::string>& items,
              const std::vector<int32_t>& flags)
@@ -44,51 +48,54 @@ const std::vector<int32_t> kInteractionFlags = {1, 0};
 
 } // namespace
 
-const std::vector<std::string>& TPilePropertiesLogic::HeadItems()
+TPilePropertiesFieldDefinition PilePropertiesField(TPilePropertiesKind kind, int index)
+{
+    const TFieldText& t = kFields[index];
+    TPilePropertiesFieldDefinition d{kNames[index], kind == TPilePropertiesKind::Pile ? t.pileCaption : t.multilayerCaption,
+                                     t.units, t.member};
+    if (index == 7 || index == 8) {
+        d.MinVal = -2147483648.0L;
+        d.MaxVal = 2147483647.0L;
+    } else if (index == 9) {
+        d.MaxVal = 2147483647000.0L;
+    }
+    return d;
+}
+
+const char* PilePropertiesCaption(TPilePropertiesKind kind)
+{
+    return kind == TPilePropertiesKind::Pile ? "Pile Properties" : "Foundation Properties";
+}
+
+void SetupPilePropertiesField(TPilePropertiesKind kind, int index, TDataEditRules& rules)
+{
+    const TPilePropertiesFieldDefinition d = PilePropertiesField(kind, index);
+    rules.SetCaption(d.Caption);
+    rules.SetUnitsString(d.Units);
+    rules.SetMinVal(d.MinVal);
+    rules.SetMaxVal(d.MaxVal);
+}
+
+const std::vector<std::string>& TPileChoices::HeadItems()
 {
     static const std::vector<std::string> items = {"FIXED", "PINNED"};
     return items;
 }
 
-const std::vector<std::string>& TPilePropertiesLogic::TipItems()
+const std::vector<std::string>& TPileChoices::TipItems()
 {
     static const std::vector<std::string> items = {"Floating Piles", "End-Bearing Piles"};
     return items;
 }
 
-const std::vector<std::string>& TPilePropertiesLogic::InteractionItems()
+const std::vector<std::string>& TPileChoices::InteractionItems()
 {
     static const std::vector<std::string> items = {"Yes", "No"};
     return items;
 }
 
-TPilePropertiesLogic::TPilePropertiesLogic(TPilePropertiesKind kind, TProject& project, Prompter& prompter)
-    : m_kind(kind), m_project(project), m_lifecycle(project, prompter)
+void TPileChoices::Load()
 {
-    for (int i = 0; i < 10; ++i) {
-        const TFieldDefinition& def = kFields[i];
-        Fields[i].SetCaption(kind == TPilePropertiesKind::Pile ? def.pileCaption : def.multilayerCaption);
-        Fields[i].SetUnitsString(def.units);
-        m_lifecycle.Bind(Fields[i], def.member);
-    }
-    for (int i : {7, 8}) {
-        Fields[i].SetMinVal(-2147483648.0L);
-        Fields[i].SetMaxVal(2147483647.0L);
-    }
-    Fields[9].SetMaxVal(2147483647000.0L);
-    if (HasChoices()) m_lifecycle.AfterStore = [this] { FlagsFromTexts(); };
-}
-
-const char* TPilePropertiesLogic::Caption() const
-{
-    return m_kind == TPilePropertiesKind::Pile ? "Pile Properties" : "Foundation Properties";
-}
-
-void TPilePropertiesLogic::FormActivate()
-{
-    m_lifecycle.Activate();
-    m_lifecycle.StoreFields();
-    if (!HasChoices()) return;
     TProgramData& d = m_project.ProgramData();
     d.PileHeadText = d.PileHeadFixed == FixedPileHead ? "FIXED" : "PINNED";
     d.PileTipText = d.EndBearing == FloatingPiles ? "Floating Piles" : "End-Bearing Piles";
@@ -99,7 +106,7 @@ void TPilePropertiesLogic::FormActivate()
 }
 
 // Every edit marks the project modified, a changed choice as well as a typed number.
-void TPilePropertiesLogic::ComboBox1Change(const std::string& text)
+void TPileChoices::ComboBox1Change(const std::string& text)
 {
     TProgramData& d = m_project.ProgramData();
     ComboBox1 = d.PileHeadText = text;
@@ -107,7 +114,7 @@ void TPilePropertiesLogic::ComboBox1Change(const std::string& text)
     m_project.SetModified(true);
 }
 
-void TPilePropertiesLogic::ComboBox2Change(const std::string& text)
+void TPileChoices::ComboBox2Change(const std::string& text)
 {
     TProgramData& d = m_project.ProgramData();
     ComboBox2 = d.PileTipText = text;
@@ -115,7 +122,7 @@ void TPilePropertiesLogic::ComboBox2Change(const std::string& text)
     m_project.SetModified(true);
 }
 
-void TPilePropertiesLogic::ComboBox3Change(const std::string& text)
+void TPileChoices::ComboBox3Change(const std::string& text)
 {
     TProgramData& d = m_project.ProgramData();
     ComboBox3 = d.InteractionText = text;
@@ -123,12 +130,29 @@ void TPilePropertiesLogic::ComboBox3Change(const std::string& text)
     m_project.SetModified(true);
 }
 
-void TPilePropertiesLogic::FlagsFromTexts()
+void TPileChoices::FlagsFromTexts()
 {
     TProgramData& d = m_project.ProgramData();
     SetFlag(d.PileHeadFixed, d.PileHeadText, HeadItems(), kHeadFlags);
     SetFlag(d.EndBearing, d.PileTipText, TipItems(), kTipFlags);
     SetFlag(d.PileInteraction, d.InteractionText, InteractionItems(), kInteractionFlags);
+}
+
+TPilePropertiesLogic::TPilePropertiesLogic(TPilePropertiesKind kind, TProject& project, Prompter& prompter)
+    : m_kind(kind), m_lifecycle(project, prompter), m_choices(project)
+{
+    for (int i = 0; i < PilePropertiesFieldCount; ++i) {
+        SetupPilePropertiesField(kind, i, Fields[i]);
+        m_lifecycle.Bind(Fields[i], PilePropertiesField(kind, i).Member);
+    }
+    if (HasChoices()) m_lifecycle.AfterStore = [this] { m_choices.FlagsFromTexts(); };
+}
+
+void TPilePropertiesLogic::FormActivate()
+{
+    m_lifecycle.Activate();
+    m_lifecycle.StoreFields();
+    if (HasChoices()) m_choices.Load();
 }
 
 } // namespace quavis

@@ -22,20 +22,20 @@ TEST(PilePropertiesForm, ChoicesShowTheFlagsAndAChangedChoiceSetsItsFlagAndMarks
 
     TPilePropertiesLogic form(TPilePropertiesKind::Pile, project, prompter);
     form.FormActivate();
-    EXPECT_EQ(form.ComboBox1, "PINNED");
-    EXPECT_EQ(form.ComboBox2, "End-Bearing Piles");
-    EXPECT_EQ(form.ComboBox3, "Yes");
+    EXPECT_EQ(form.Choices().ComboBox1, "PINNED");
+    EXPECT_EQ(form.Choices().ComboBox2, "End-Bearing Piles");
+    EXPECT_EQ(form.Choices().ComboBox3, "Yes");
     EXPECT_EQ(form.Fields[7].Text(), "12.25");
     EXPECT_FALSE(project.IsModified());
 
-    form.ComboBox3Change("No");
+    form.Choices().ComboBox3Change("No");
     EXPECT_EQ(d.PileInteraction, 0);
     EXPECT_TRUE(project.IsModified());
-    form.ComboBox1Change("FIXED");
+    form.Choices().ComboBox1Change("FIXED");
     EXPECT_EQ(d.PileHeadFixed, FixedPileHead);
-    form.ComboBox2Change("Something else"); // not in the list: the flag stays
+    form.Choices().ComboBox2Change("Something else"); // not in the list: the flag stays
     EXPECT_EQ(d.EndBearing, EndBearingPiles);
-    form.ComboBox2Change("Floating Piles");
+    form.Choices().ComboBox2Change("Floating Piles");
 
     form.Fields[9].SetText("3e12"); // above its limit
     prompter.ExpectMessage("Entry must be less than or equal to 2147483647000");
