@@ -1,5 +1,6 @@
 #include "shell/dlg_options_window.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -7,6 +8,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+
+#include "components/data_edit_rules.h"
 
 namespace quavis {
 
@@ -67,13 +70,36 @@ void TDlgOptionsWindow::FormDeactivate()
     m_options->FormDeactivate();
 }
 
+void TDlgOptionsWindow::AddNumericField(QLineEdit* field, TDataEditRules& rules)
+{
+    m_numericFields.emplace_back(field, &rules);
+}
+
 void TDlgOptionsWindow::closeEvent(QCloseEvent* event)
 {
     TakeFields();
-    if (m_options->FormClose())
+    QLineEdit* focused = nullptr;
+    TDataEditRules* rules = nullptr;
+    for (const auto& [field, fieldRules] : m_numericFields) {
+        if (field && field == QApplication::focusWidget()) {
+            focused = field;
+            rules = fieldRules;
+            rules->SetText(field->text().toStdString());
+        }
+    }
+    const bool closes = m_options->FormClose(rules);
+    if (focused) {
+        // The exit check may have corrected the text (a limit put in).
+        const QSignalBlocker block(focused);
+        focused->setText(QString::fromStdString(rules->Text()));
+    }
+    if (closes) {
         event->accept();
-    else
-        event->ignore();
+        return;
+    }
+    event->ignore();
+    if (focused)
+        focused->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace quavis

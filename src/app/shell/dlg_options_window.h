@@ -1,6 +1,10 @@
 #pragma once
 
 #include <memory>
+#include <utility>
+#include <vector>
+
+#include <QPointer>
 
 #include <QWidget>
 
@@ -11,6 +15,8 @@ class QCheckBox;
 class QLineEdit;
 
 namespace quavis {
+
+class TDataEditRules;
 
 // The control options dialog as a child window of the frame: the word processor path and the
 // stiffness-matrix option. Its state and rules are the core's TDlgOptions.
@@ -24,6 +30,9 @@ public:
     void FormDeactivate() override;
 
     TDlgOptions& Options() { return *m_options; }
+    // A numeric entry field placed on the dialog, with its rules: while it has the focus, closing the
+    // dialog needs it to pass its exit check.
+    void AddNumericField(QLineEdit* field, TDataEditRules& rules);
     QLineEdit* EdtWord() const { return m_edtWord; }
     QCheckBox* CheckBox1() const { return m_checkBox1; }
 
@@ -38,6 +47,7 @@ private:
     std::unique_ptr<TDlgOptions> m_options;
     QLineEdit* m_edtWord;
     QCheckBox* m_checkBox1;
+    std::vector<std::pair<QPointer<QLineEdit>, TDataEditRules*>> m_numericFields;
 };
 
 } // namespace quavis

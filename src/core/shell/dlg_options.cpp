@@ -1,5 +1,6 @@
 #include "shell/dlg_options.h"
 
+#include "components/data_edit_rules.h"
 #include "model/program_data.h"
 #include "shell/program_settings.h"
 #include "shell/prompter.h"
@@ -49,8 +50,10 @@ void TDlgOptions::BtnBrowseClick()
         EdtWord = *chosen;
 }
 
-bool TDlgOptions::FormClose()
+bool TDlgOptions::FormClose(TDataEditRules* focusedNumericField)
 {
+    if (focusedNumericField && !focusedNumericField->Validate(m_prompter))
+        return false;
     FormDeactivate();
     if (OnClosed)
         OnClosed();

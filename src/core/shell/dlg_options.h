@@ -6,6 +6,7 @@
 namespace quavis {
 
 class Prompter;
+class TDataEditRules;
 class TProgramSettings;
 struct TProgramData;
 struct TFileDialogRequest;
@@ -38,8 +39,9 @@ public:
     void CheckBox1Click(bool checked);
     void BtnBrowseClick();
     // Writes the fields back and reports closing (OnClosed clears the main window's open flag). Returns
-    // whether the dialog closes; it has no field that could refuse.
-    bool FormClose();
+    // whether the dialog closes: a focused numeric entry field (none: nullptr) whose exit check fails
+    // keeps it open, with the field's message shown and nothing written.
+    bool FormClose(TDataEditRules* focusedNumericField = nullptr);
 
     // Run by FormClose once the dialog is done.
     std::function<void()> OnClosed;
