@@ -179,8 +179,7 @@ struct TProfileLayout {
     int StrokeDrop = 0;
 };
 
-void DrawProfile(const TSoilProfile& profile, const TProfileLayout& layout, TViewTextMeasurer& measurer,
-                 TViewDrawing& out)
+void DrawProfileLines(const TSoilProfile& profile, const TProfileLayout& layout, TViewDrawing& out)
 {
     const auto line = [&](long double z) {
         const int y = layout.MapZ(z);
@@ -195,16 +194,23 @@ void DrawProfile(const TSoilProfile& profile, const TProfileLayout& layout, TVie
                               {layout.StrokeX1 + layout.StrokeStep * k, yg + layout.StrokeDrop},
                               layout.Pen});
     }
+}
+
+// The labels go over the elements, each on its own patch of the window colour: piles stand at the left
+// edge where the labels start, and would hide them otherwise.
+void DrawProfileLabels(const TSoilProfile& profile, const TProfileLayout& layout, TViewTextMeasurer& measurer,
+                       TViewDrawing& out)
+{
     int layers = 0;
     for (const TProfileLabel& label : profile.Labels) {
         if (label.IsLayer && ++layers > layout.LabelLayers) continue;
         int y = layout.MapZ(label.Depth);
         if (label.Shift == TLabelShift::Up) y -= layout.ShiftPixels;
         if (label.Shift == TLabelShift::Down) y += layout.ShiftPixels;
-        out.Add(TViewText{{layout.LabelX, y}, label.Line1, layout.Font});
+        out.Add(TViewText{{layout.LabelX, y}, label.Line1, layout.Font, TTextAlign::TopLeft, TViewColor::Window});
         if (!label.Line2.empty()) {
             const int below = y + measurer.TextExtent(layout.Font, label.Line1).Height;
-            out.Add(TViewText{{layout.LabelX, below}, label.Line2, layout.Font});
+            out.Add(TViewText{{layout.LabelX, below}, label.Line2, layout.Font, TTextAlign::TopLeft, TViewColor::Window});
         }
     }
 }
@@ -231,12 +237,14 @@ TViewDrawing TSideViewGeometry::Paint(const TProject& project, TViewTextMeasurer
     layout.StrokeX1 = 115;
     layout.StrokeStep = 20;
     layout.StrokeDrop = 5;
-    DrawProfile(BuildSoilProfile(project), layout, measurer, drawing);
+    const TSoilProfile profile = BuildSoilProfile(project);
+    DrawProfileLines(profile, layout, drawing);
 
     for (const TElement& el : m_elements) {
         const auto pt = [&](const TWorldPoint& p) { return TViewPoint{layout.MapX(p.X), layout.MapZ(p.Z)}; };
         drawing.Add(TViewPolygon{{pt(el.P0), pt(el.P1), pt(el.P3), pt(el.P2)}, TViewPen{}, {TViewColor::WindowText}});
     }
+    DrawProfileLabels(profile, layout, measurer, drawing);
     return drawing;
 }
 
@@ -281,12 +289,14 @@ TViewDrawing TSideViewGeometry::Draw2(const TProject& project, int pageWidth, in
     layout.StrokeX1 = at(0.265L, ph);
     layout.StrokeStep = 50;
     layout.StrokeDrop = 70;
-    DrawProfile(BuildSoilProfile(project), layout, measurer, drawing);
+    const TSoilProfile profile = BuildSoilProfile(project);
+    DrawProfileLines(profile, layout, drawing);
 
     for (const TElement& el : m_elements) {
         const auto pt = [&](const TWorldPoint& p) { return TViewPoint{layout.MapX(p.X), layout.MapZ(p.Z)}; };
         drawing.Add(TViewPolygon{{pt(el.P0), pt(el.P1), pt(el.P3), pt(el.P2)}, layout.Pen, {TViewColor::WindowText}});
     }
+    DrawProfileLabels(profile, layout, measurer, drawing);
     return drawing;
 }
 

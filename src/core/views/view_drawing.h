@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -86,12 +87,13 @@ struct TViewEllipse {
     TViewBrush Brush;
 };
 
-// A text drawn without background, its anchor at At.
+// A text with its anchor at At, drawn on its own box of the Background colour, or without background.
 struct TViewText {
     TViewPoint At;
     std::string Text;
     TViewFont Font;
     TTextAlign Align = TTextAlign::TopLeft;
+    std::optional<TViewColor> Background;
 };
 
 using TViewPrimitive = std::variant<TViewFillRect, TViewLine, TViewPolyline, TViewPolygon, TViewEllipse, TViewText>;

@@ -256,9 +256,10 @@ TEST(SideView, HalfSpaceScreenPicture)
     EXPECT_EQ(texts[5].At, (TViewPoint{0, 292}));
     EXPECT_EQ(texts[0].Font, TViewFont{});
 
-    // The footing last, over the soil, as a filled quadrilateral through P0, P1, P3, P2.
-    ASSERT_TRUE(std::holds_alternative<TViewPolygon>(d.Items.back()));
-    const auto& footing = std::get<TViewPolygon>(d.Items.back());
+    // The footing over the soil lines, as a filled quadrilateral through P0, P1, P3, P2.
+    const auto polygons = d.All<TViewPolygon>();
+    ASSERT_EQ(polygons.size(), 1u);
+    const auto& footing = polygons[0];
     EXPECT_EQ(footing.Points, (std::vector<TViewPoint>{{110, 0}, {310, 0}, {310, 150}, {110, 150}}));
     EXPECT_EQ(footing.Brush.Color, TViewColor::WindowText);
 
@@ -311,6 +312,33 @@ TEST(SideView, PileProfileFollowsTheSections)
     ASSERT_EQ(profile.Labels.size(), 2u);
     EXPECT_EQ(profile.Labels[1].Line1, "depth= 2.5 - 6.5; Layer 2");
     EXPECT_EQ(profile.Labels[1].Line2, "Shear Wave Velocity= 200; Poissons Ratio= 0.35");
+}
+
+// Piles stand at the left edge where the labels start: on screen and on the page the labels come after
+// the elements, each on a patch of the window colour.
+TEST(SideView, LabelsAreWrittenOverThePiles)
+{
+    TProject p;
+    MakeBatteredPiles(p);
+    ScriptedPrompter prompter;
+    TSideViewGeometry view(TSidePlane::XZ);
+    ASSERT_TRUE(view.Activate(p, prompter));
+    ASSERT_TRUE(view.Resize(727, 590));
+    FixedMeasurer measurer;
+    for (const TViewDrawing& d : {view.Paint(p, measurer), view.Draw2(p, 6600, 5000, true, measurer)}) {
+        std::size_t lastPolygon = 0, firstText = d.Items.size(), texts = 0;
+        for (std::size_t i = 0; i < d.Items.size(); ++i) {
+            if (std::holds_alternative<TViewPolygon>(d.Items[i])) lastPolygon = i;
+            if (const auto* t = std::get_if<TViewText>(&d.Items[i])) {
+                firstText = std::min(firstText, i);
+                ++texts;
+                EXPECT_EQ(t->Background, std::optional<TViewColor>(TViewColor::Window)) << t->Text;
+            }
+        }
+        EXPECT_EQ(texts, 4u);
+        EXPECT_EQ(d.All<TViewPolygon>().size(), 2u);
+        EXPECT_GT(firstText, lastPolygon);
+    }
 }
 
 TEST(SideView, EmptySoilTableKeepsThePreviousExtents)
