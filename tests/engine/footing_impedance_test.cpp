@@ -63,26 +63,39 @@ TEST(FootingImpedanceTest, SurfaceDiskHasTheExactStaticStiffnesses)
     EXPECT_NEAR_REL(k(RZ, RZ).real(), s.torsion, 1e-12);
 }
 
-// Veletsos & Verbic (1973), their approximate expressions with the tabulated parameters; the expected values are
-// worked out by hand from the published table: nu = 1/3 (gamma1 = 0.35, gamma2 = 0.8, gamma4 = 0.75,
-// beta1 = 0.5, beta2 = 0.8, alpha1 = 0.65) and nu = 0.45 (gamma3 = 0.17, gamma4 = 0.85, beta1 = 0.45,
-// beta3 = 0.023), at a0 = 1.
+// Veletsos & Verbic (1973), Earthquake Eng. Struct. Dyn. 2(1):87-102, their approximate expressions with the
+// parameters of their table as reproduced by Shye & Robinson (1980), Dynamic Soil-Structure Interaction, UIUC
+// SRS 484, Table 4.1: beta1 = 0.8 for every nu, beta2 = 0.525, 0.5, 0.45, 0.4 and beta3 = 0, 0, 0.023, 0.027
+// for nu = 0, 1/3, 0.45, 0.5; alpha1 = 0.775, 0.65, 0.6, 0.6; gamma1..4 = (0.25, 1, 0, 0.85) at nu = 0,
+// (0.35, 0.8, 0, 0.75) at 1/3 and (0, 0, 0.17, 0.85) at 1/2. Values at a0 = 1 and 2 worked out from them.
 TEST(FootingImpedanceTest, FollowsTheVeletsosVerbicCoefficients)
 {
-    const Complex v = DiskVerticalFunction(1.0, 1.0 / 3.0);
-    EXPECT_NEAR_REL(v.real(), 0.8634146341463415, 1e-14); // 1 - 0.35 x 0.64/1.64
-    EXPECT_NEAR_REL(v.imag(), 0.8592682926829268, 1e-14); // 0.75 + 0.35 x 0.8 x 0.64/1.64
-    const Complex h = DiskHorizontalFunction(1.0, 1.0 / 3.0);
-    EXPECT_NEAR_REL(h.real(), 1.0, 1e-15);
-    EXPECT_NEAR_REL(h.imag(), 0.65, 1e-14);
-    EXPECT_NEAR_REL(DiskRockingFunction(1.0, 1.0 / 3.0).real(), 0.8048780487804879, 1e-14);
-
-    const Complex v45 = DiskVerticalFunction(1.0, 0.45);
-    EXPECT_NEAR_REL(v45.real(), 0.83, 1e-14);
-    EXPECT_NEAR_REL(v45.imag(), 0.85, 1e-14);
-    EXPECT_NEAR_REL(DiskRockingFunction(1.0, 0.45).real(), 0.801390243902439, 1e-14);
-    // between the tabulated ratios the parameters are interpolated: alpha1(0.4) = 0.65 - 0.05 x 4/7
+    const struct {
+        double nu, a0, rockingK, verticalK, verticalC, swayC;
+    } cases[] = {
+        {0.0, 1.0, 1.0 - 0.8 * 0.275625 / 1.275625, 1.0 - 0.25 * 0.5, 0.85 + 0.25 * 0.5, 0.775},
+        {1.0 / 3.0, 1.0, 0.84, 1.0 - 0.35 * 0.64 / 1.64, 0.75 + 0.35 * 0.8 * 0.64 / 1.64, 0.65},
+        {1.0 / 3.0, 2.0, 0.6, 1.0 - 0.35 * 2.56 / 3.56, 0.75 + 0.35 * 0.8 * 2.56 / 3.56, 0.65},
+        {0.5, 1.0, 1.0 - 0.8 * 0.16 / 1.16 - 0.027, 0.83, 0.85, 0.6},
+        {0.5, 2.0, 1.0 - 0.8 * 0.64 / 1.64 - 0.027 * 4.0, 1.0 - 0.17 * 4.0, 0.85, 0.6},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "nu " << c.nu << ", a0 " << c.a0);
+        const Complex v = DiskVerticalFunction(c.a0, c.nu);
+        EXPECT_NEAR_REL(v.real(), c.verticalK, 1e-14);
+        EXPECT_NEAR_REL(v.imag() / c.a0, c.verticalC, 1e-14);
+        const Complex h = DiskHorizontalFunction(c.a0, c.nu);
+        EXPECT_NEAR_REL(h.real(), 1.0, 1e-15);
+        EXPECT_NEAR_REL(h.imag() / c.a0, c.swayC, 1e-14);
+        EXPECT_NEAR_REL(DiskRockingFunction(c.a0, c.nu).real(), c.rockingK, 1e-14);
+    }
+    // the tabulated ratio nu = 0.45 (rocking: 1 - 0.8 (0.45)^2/(1 + 0.45^2) - 0.023 at a0 = 1)
+    EXPECT_NEAR_REL(DiskRockingFunction(1.0, 0.45).real(), 1.0 - 0.8 * 0.2025 / 1.2025 - 0.023, 1e-14);
+    // between the tabulated ratios the parameters are interpolated: alpha1(0.4) = 0.65 - 0.05 x 4/7, and the
+    // vertical ones, tabulated at 1/3 and 1/2 only, at 0.45 seven tenths of the way: gamma3 = 0.119
     EXPECT_NEAR_REL(VeletsosVerbic(0.4).alpha1, 0.6214285714285714, 1e-14);
+    EXPECT_NEAR_REL(VeletsosVerbic(0.45).gamma3, 0.119, 1e-13);
+    EXPECT_NEAR_REL(VeletsosVerbic(0.45).gamma4, 0.82, 1e-13);
 }
 
 // High-frequency limits of the dashpot coefficients c = Im(K) / (a0 K_static): the radiation of plane waves

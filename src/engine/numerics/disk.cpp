@@ -12,15 +12,22 @@ const Complex kI(0.0, 1.0);
 
 struct TableRow {
     double poisson;
-    VeletsosVerbicParameters p;
+    double a, b, c, d; // alpha1, beta1, beta2, beta3 or gamma1, gamma2, gamma3, gamma4
 };
 
-// Veletsos & Verbic (1973), approximate expressions for the elastic half-space.
-const TableRow kVeletsosVerbic[] = {
-    {0.0, {0.775, 0.525, 0.8, 0.0, 0.25, 1.0, 0.0, 0.85}},
-    {1.0 / 3.0, {0.65, 0.5, 0.8, 0.0, 0.35, 0.8, 0.0, 0.75}},
-    {0.45, {0.6, 0.45, 0.8, 0.023, 0.0, 0.0, 0.17, 0.85}},
-    {0.5, {0.6, 0.4, 0.8, 0.027, 0.0, 0.0, 0.25, 0.85}},
+// Veletsos & Verbic (1973), parameters of their approximate expressions for the elastic half-space, as
+// reproduced in Shye & Robinson (1980), Table 4.1. Sway and rocking: alpha1, beta1, beta2, beta3.
+const TableRow kSwayRocking[] = {
+    {0.0, 0.775, 0.8, 0.525, 0.0},
+    {1.0 / 3.0, 0.65, 0.8, 0.5, 0.0},
+    {0.45, 0.6, 0.8, 0.45, 0.023},
+    {0.5, 0.6, 0.8, 0.4, 0.027},
+};
+// Vertical: gamma1 to gamma4. No row is published for nu = 0.45: between 1/3 and 1/2 they are interpolated.
+const TableRow kVertical[] = {
+    {0.0, 0.25, 1.0, 0.0, 0.85},
+    {1.0 / 3.0, 0.35, 0.8, 0.0, 0.75},
+    {0.5, 0.0, 0.0, 0.17, 0.85},
 };
 
 double Lerp(double a, double b, double t)
@@ -106,19 +113,24 @@ StaticStiffness SurfaceStatics(const FootingGeometry& geometry, double g, double
     return k;
 }
 
+template <std::size_t N>
+TableRow Interpolated(const TableRow (&table)[N], double nu)
+{
+    std::size_t i = 0;
+    while (i + 2 < N && nu > table[i + 1].poisson)
+        ++i;
+    const TableRow& lo = table[i];
+    const TableRow& hi = table[i + 1];
+    const double t = (nu - lo.poisson) / (hi.poisson - lo.poisson);
+    return {nu, Lerp(lo.a, hi.a, t), Lerp(lo.b, hi.b, t), Lerp(lo.c, hi.c, t), Lerp(lo.d, hi.d, t)};
+}
+
 VeletsosVerbicParameters VeletsosVerbic(double poisson)
 {
     const double nu = std::clamp(poisson, 0.0, 0.5);
-    const std::size_t count = sizeof kVeletsosVerbic / sizeof kVeletsosVerbic[0];
-    std::size_t i = 0;
-    while (i + 2 < count && nu > kVeletsosVerbic[i + 1].poisson)
-        ++i;
-    const TableRow& lo = kVeletsosVerbic[i];
-    const TableRow& hi = kVeletsosVerbic[i + 1];
-    const double t = (nu - lo.poisson) / (hi.poisson - lo.poisson);
-    return {Lerp(lo.p.alpha1, hi.p.alpha1, t), Lerp(lo.p.beta1, hi.p.beta1, t), Lerp(lo.p.beta2, hi.p.beta2, t),
-            Lerp(lo.p.beta3, hi.p.beta3, t),   Lerp(lo.p.gamma1, hi.p.gamma1, t), Lerp(lo.p.gamma2, hi.p.gamma2, t),
-            Lerp(lo.p.gamma3, hi.p.gamma3, t), Lerp(lo.p.gamma4, hi.p.gamma4, t)};
+    const TableRow s = Interpolated(kSwayRocking, nu);
+    const TableRow v = Interpolated(kVertical, nu);
+    return {s.a, s.b, s.c, s.d, v.a, v.b, v.c, v.d};
 }
 
 Complex DiskHorizontalFunction(Complex a0, double poisson)

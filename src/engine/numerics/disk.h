@@ -47,7 +47,8 @@ StaticStiffness DiskStatics(double shearModulus, double poisson, double radius);
 StaticStiffness SurfaceStatics(const FootingGeometry& geometry, double shearModulus, double poisson);
 
 // Parameters of the approximate impedance functions of Veletsos & Verbic (1973) for a rigid disk on a
-// half-space, tabulated for nu = 0, 1/3, 0.45, 0.5 and interpolated linearly in between:
+// half-space, tabulated for nu = 0, 1/3, 0.45, 0.5 (the vertical ones for 0, 1/3, 0.5) and interpolated
+// linearly in between:
 //   horizontal: k = 1,                                           c = alpha1
 //   rocking:    k = 1 - beta1 (beta2 a0)^2 / (1 + (beta2 a0)^2) - beta3 a0^2
 //   vertical:   k = 1 - gamma1 (gamma2 a0)^2 / (1 + (gamma2 a0)^2) - gamma3 a0^2,

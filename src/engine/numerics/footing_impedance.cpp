@@ -20,7 +20,10 @@ std::string BaseMethod(const FootingGeometry& geometry)
 
 const char* kFrequencyMethod =
     "Frequency dependence: Veletsos & Verbic (1973) for horizontal, vertical and rocking stiffness and for "
-    "horizontal and vertical damping; rocking damping and torsion by the rotational cone model (Wolf 1994); "
+    "horizontal and vertical damping (their parameters interpolated linearly in Poisson's ratio between the "
+    "tabulated 0, 1/3, 0.45 and 0.5, the vertical ones between 1/3 and 0.5); rocking damping by the rotational "
+    "cone model (Wolf 1994), since theirs is too low at small a0; torsion by the rotational cone model (Wolf "
+    "1994) in place of Veletsos & Nair (1974), exact in its statics and its high-frequency damping; "
     "material damping by the correspondence principle, G* = G (1 + 2 i beta).";
 
 } // namespace
