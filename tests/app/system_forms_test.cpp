@@ -139,7 +139,10 @@ INSTANTIATE_TEST_SUITE_P(
                       OpenCase{PileFoundation, "SoilDataBelowFoundationTip1", "TfrmTipsoil",
                                "Soil Below The Footing"},
                       OpenCase{StratumFoundation, "SoilDataBelowFoundationTip1", "TfrmTipsoil",
-                               "Soil Below The Footing"}));
+                               "Soil Below The Footing"}),
+    [](const ::testing::TestParamInfo<OpenCase>& info) {
+        return std::string(info.param.item) + "_" + std::to_string(info.param.type);
+    });
 
 // One field of each numeric form, loaded, edited, stored and refused.
 struct FieldCase {
@@ -185,7 +188,11 @@ TEST_P(SystemFormsFields, LoadFromTheModelStoreOnLeavingAndRefuseToCloseOnAFault
     EXPECT_EQ(field->text().toStdString(), TDataEditRules::FormatValue(c.stored, false));
 
     Enter(field, QStringLiteral("3*("));
-    prompter.ExpectMessage();
+    TDataEditRules faulty;
+    faulty.SetText("3*(");
+    const std::string message = faulty.ExitCheck().Message;
+    ASSERT_FALSE(message.empty());
+    prompter.ExpectMessage(message);
     CloseWindow(window);
     ASSERT_EQ(form->FindChild(c.formClass), window);
     EXPECT_TRUE(form->Logic().IsFormOpen(c.formClass));
@@ -211,7 +218,10 @@ INSTANTIATE_TEST_SUITE_P(
         FieldCase{PileFoundation, "SoilDataBelowFoundationTip1", "TfrmTipsoil", 1, &TProgramData::BelowUnitWeight,
                   "120", 120},
         FieldCase{MultilayerFoundation, "SoilDataBelowFoundationTip1", "TfrmTipsoil", 3, &TProgramData::BelowDamping,
-                  "0.05", 0.05L}));
+                  "0.05", 0.05L}),
+    [](const ::testing::TestParamInfo<FieldCase>& info) {
+        return std::string(info.param.formClass) + "_" + std::to_string(info.index);
+    });
 
 TEST_F(SystemFormsTest, FirstFieldRefusesAValueBeyondItsLimitAndTakesTheLimit)
 {

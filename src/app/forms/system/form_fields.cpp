@@ -2,6 +2,7 @@
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QMdiSubWindow>
 
 #include "entry/data_edit.h"
 #include "entry/data_form.h"
@@ -18,7 +19,7 @@ std::vector<TDataEdit*> AddSpecFields(TDataForm& form, const std::vector<TFormFi
         field->setObjectName(QString::fromLatin1(spec.Name));
         field->SetMinVal(spec.MinVal);
         field->SetMaxVal(spec.MaxVal);
-        field->setMinimumWidth(140);
+        field->setFixedWidth(FieldWidth);
         QLabel* label = form.LabelOf(field);
         label->setObjectName(QString::fromLatin1(spec.Name) + QStringLiteral("Label"));
         grid->addWidget(label, row, 0);
@@ -26,8 +27,18 @@ std::vector<TDataEdit*> AddSpecFields(TDataForm& form, const std::vector<TFormFi
         fields.push_back(field);
         ++row;
     }
-    grid->setColumnStretch(1, 1);
+    // Labels left, fields of one width right: the fields line up in a column.
+    grid->setColumnStretch(0, 1);
     return fields;
+}
+
+void FitWindow(QWidget& form)
+{
+    if (QLayout* layout = form.layout()) layout->activate();
+    if (auto* window = qobject_cast<QMdiSubWindow*>(form.parentWidget()))
+        window->adjustSize();
+    else
+        form.adjustSize();
 }
 
 void ShowField(TDataForm& form, TDataEdit* field, bool visible)

@@ -2,6 +2,7 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "entry/data_edit.h"
@@ -31,21 +32,34 @@ TfrmFoundations::TfrmFoundations(TMainForm& main, QWidget* parent)
     group->setObjectName(QStringLiteral("GroupBox1"));
     auto* coordinates = new QGridLayout(group);
     m_fields = AddSpecFields(*this, std::vector<TFormFieldSpec>(specs.begin(), groupEnd), coordinates);
-    auto* depthsGrid = new QGridLayout;
+    // The depth fields sit outside the group, their right edge in line with the coordinates'.
+    auto* depths = new QWidget(this);
+    auto* depthsGrid = new QGridLayout(depths);
+    const QMargins inGroup = coordinates->contentsMargins();
+    depthsGrid->setContentsMargins(0, 0, inGroup.right() + 2 * group->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 1, 0);
     for (TDataEdit* field : AddSpecFields(*this, std::vector<TFormFieldSpec>(groupEnd, specs.end()), depthsGrid))
         m_fields.push_back(field);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
-    layout->addLayout(depthsGrid);
+    layout->addWidget(depths);
     layout->addStretch(1);
-    resize(560, 230);
+    // Sized for the fields the project's type shows.
+    m_logic.FormActivate();
+    for (std::size_t i = 0; i < m_fields.size(); ++i) ShowField(*this, m_fields[i], m_logic.FieldVisible(i));
+    adjustSize();
 }
 
 void TfrmFoundations::Load()
 {
     m_logic.FormActivate();
-    for (std::size_t i = 0; i < m_fields.size(); ++i) ShowField(*this, m_fields[i], m_logic.FieldVisible(i));
+    bool changed = false;
+    for (std::size_t i = 0; i < m_fields.size(); ++i) {
+        changed = changed || m_fields[i]->isHidden() == m_logic.FieldVisible(i);
+        ShowField(*this, m_fields[i], m_logic.FieldVisible(i));
+    }
+    // Hidden depths leave no empty band at the bottom of the window.
+    if (changed) FitWindow(*this);
 }
 
 } // namespace quavis

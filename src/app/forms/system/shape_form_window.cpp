@@ -59,7 +59,7 @@ TfrmShape::TfrmShape(TMainForm& main, QWidget* parent)
         m_logic.RadioButton2Click();
         ShowShape();
     });
-    resize(320, 150);
+    adjustSize();
 }
 
 void TfrmShape::Load()

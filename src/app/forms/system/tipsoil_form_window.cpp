@@ -27,7 +27,7 @@ TfrmTipsoil::TfrmTipsoil(TMainForm& main, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addStretch(1);
-    resize(380, 150);
+    adjustSize();
 }
 
 } // namespace quavis

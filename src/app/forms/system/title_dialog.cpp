@@ -33,15 +33,15 @@ TdlgTitle::TdlgTitle(TMainForm& main, QWidget* parent) : QWidget(parent), m_logi
     m_memo->setTabChangesFocus(true);
     label->setBuddy(m_memo);
     const QFontMetrics metrics(m_memo->font());
-    m_memo->setMinimumWidth(metrics.horizontalAdvance(QString(60, QLatin1Char('M'))) / 2 + 24);
-    m_memo->setFixedHeight(metrics.lineSpacing() * 3 + 12);
+    m_memo->setMinimumWidth(metrics.averageCharWidth() * static_cast<int>(TTitleFormLogic::MaxLength) + 24);
+    m_memo->setFixedHeight(metrics.lineSpacing() * 2 + 14);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label);
     layout->addWidget(m_memo);
     layout->addStretch(1);
     connect(m_memo, &QPlainTextEdit::textChanged, this, &TdlgTitle::MemoEdited);
-    resize(sizeHint());
+    adjustSize();
 }
 
 void TdlgTitle::MemoEdited()
