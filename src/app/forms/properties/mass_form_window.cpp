@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "entry/data_edit.h"
+#include "forms/properties/number_field_width.h"
 #include "components/grid_table.h"
 #include "model/project.h"
 
@@ -24,8 +25,6 @@ struct TGroup {
 constexpr TGroup kGroups[4] = {
     {MassTotal, MassProductYZ}, {MassCbLocalX, MassCbLocalZ}, {MassCgLocalX, MassCgLocalZ},
     {MassCbGlobalX, MassCbGlobalZ}};
-
-constexpr int kFieldWidth = 150;
 
 } // namespace
 
@@ -44,7 +43,7 @@ TMassFormWindow::TMassFormWindow(TMainForm& main, TMassFormKind kind, std::strin
             edit->setObjectName(QString::fromLatin1(def.Name));
             edit->SetMinVal(def.MinVal);
             edit->SetMaxVal(def.MaxVal);
-            edit->setFixedWidth(kFieldWidth);
+            edit->setFixedWidth(NumberFieldWidth(edit));
             edit->setEnabled(def.Enabled);
             const int row = i - kGroups[g].first;
             grid->addWidget(LabelOf(edit), row, 0);
@@ -84,10 +83,20 @@ TMassFormWindow::TMassFormWindow(TMainForm& main, TMassFormKind kind, std::strin
 
 TMassFormWindow::~TMassFormWindow() = default;
 
+void TMassFormWindow::ShowFromStart()
+{
+    // A long number reads from its first digits.
+    for (TDataEdit* field : m_fields)
+        if (!field->hasFocus()) field->setCursorPosition(0);
+}
+
+void TMassFormWindow::Load() { ShowFromStart(); }
+
 void TMassFormWindow::Calculate()
 {
     TDataEditRules* refused = m_steps->Calculate();
     for (TDataEdit* field : m_fields) field->SyncFromRules();
+    ShowFromStart();
     if (!refused) return;
     for (TDataEdit* field : m_fields)
         if (&field->Rules() == refused) field->setFocus(Qt::OtherFocusReason);

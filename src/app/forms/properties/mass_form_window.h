@@ -24,10 +24,12 @@ public:
     const TMassFormSteps& Steps() const { return *m_steps; }
 
 protected:
+    void Load() override;
     void Store() override;
 
 private:
     void Calculate();
+    void ShowFromStart();
 
     TMassFormKind m_kind;
     std::array<TDataEdit*, MassFieldCount> m_fields{};

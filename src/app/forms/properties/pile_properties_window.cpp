@@ -2,18 +2,14 @@
 
 #include <QComboBox>
 #include <QGridLayout>
-#include <QGroupBox>
+#include <QFrame>
 #include <QLabel>
 #include <QSignalBlocker>
-#include <QVBoxLayout>
 
 #include "entry/data_edit.h"
+#include "forms/properties/number_field_width.h"
 
 namespace quavis {
-
-namespace {
-constexpr int kFieldWidth = 150;
-}
 
 TPilePropertiesWindow::TPilePropertiesWindow(TMainForm& main, TPilePropertiesKind kind, std::string formClass,
                                              QWidget* parent)
@@ -26,52 +22,53 @@ TPilePropertiesWindow::TPilePropertiesWindow(TMainForm& main, TPilePropertiesKin
         edit->setObjectName(QString::fromLatin1(def.Name));
         edit->SetMinVal(def.MinVal);
         edit->SetMaxVal(def.MaxVal);
-        edit->setFixedWidth(kFieldWidth);
+        edit->setFixedWidth(NumberFieldWidth(edit));
         m_fields[static_cast<std::size_t>(i)] = edit;
     }
 
-    auto* layout = new QVBoxLayout(this);
-    auto addRow = [this](QGridLayout* grid, int row, int field) {
-        grid->addWidget(LabelOf(Field(field)), row, 0);
-        grid->addWidget(Field(field), row, 1);
-    };
-    // The pile form groups the three coordinates of the pile cap base.
-    int first = 0;
-    if (pile) {
-        auto* box = new QGroupBox(QString::fromLatin1(PileCapBaseGroupCaption).trimmed(), this);
-        auto* grid = new QGridLayout(box);
-        grid->setColumnStretch(0, 1);
-        for (int i = 0; i < 3; ++i) addRow(grid, i, i);
-        layout->addWidget(box);
-        first = 3;
-    }
-    auto* grid = new QGridLayout;
+    // One grid for every field and choice, so that they all line up; the pile form heads its first three
+    // fields with the group caption and sets them in.
+    auto* grid = new QGridLayout(this);
     grid->setColumnStretch(0, 1);
     int row = 0;
-    for (int i = first; i < PilePropertiesFieldCount; ++i) {
-        addRow(grid, row++, i);
+    if (pile) {
+        auto* group = new QLabel(QString::fromLatin1(PileCapBaseGroupCaption).trimmed(), this);
+        group->setObjectName(QStringLiteral("GroupBox1"));
+        QFont bold = group->font();
+        bold.setBold(true);
+        group->setFont(bold);
+        grid->addWidget(group, row++, 0, 1, 2);
+    }
+    for (int i = 0; i < PilePropertiesFieldCount; ++i) {
+        QLabel* label = LabelOf(Field(i));
+        if (pile && i < 3) label->setIndent(16);
+        if (pile && i == 3) {
+            auto* line = new QFrame(this);
+            line->setFrameShape(QFrame::HLine);
+            line->setFrameShadow(QFrame::Sunken);
+            grid->addWidget(line, row++, 0, 1, 2);
+        }
+        grid->addWidget(label, row, 0);
+        grid->addWidget(Field(i), row++, 1);
         if (pile && i == 8) {
             auto* note = new QLabel(QString::fromLatin1(ShearRigidityNote), this);
             note->setObjectName(QStringLiteral("Label1"));
+            note->setIndent(16);
             grid->addWidget(note, row++, 0, 1, 2);
         }
     }
-    layout->addLayout(grid);
 
     if (pile) {
         m_choices = std::make_unique<TPileChoices>(Project());
-        auto* choices = new QGridLayout;
-        choices->setColumnStretch(0, 1);
-        m_combos[0] = AddChoice(choices, 0, "ComboBox1", PileHeadLabel, TPileChoices::HeadItems(),
+        grid->setRowMinimumHeight(row++, 8);
+        m_combos[0] = AddChoice(grid, row++, "ComboBox1", PileHeadLabel, TPileChoices::HeadItems(),
                                 &TPileChoices::ComboBox1Change);
-        m_combos[1] = AddChoice(choices, 1, "ComboBox2", PileTipLabel, TPileChoices::TipItems(),
+        m_combos[1] = AddChoice(grid, row++, "ComboBox2", PileTipLabel, TPileChoices::TipItems(),
                                 &TPileChoices::ComboBox2Change);
-        m_combos[2] = AddChoice(choices, 2, "ComboBox3", InteractionLabel, TPileChoices::InteractionItems(),
+        m_combos[2] = AddChoice(grid, row++, "ComboBox3", InteractionLabel, TPileChoices::InteractionItems(),
                                 &TPileChoices::ComboBox3Change);
-        layout->addSpacing(8);
-        layout->addLayout(choices);
     }
-    layout->addStretch(1);
+    grid->setRowStretch(row, 1);
     resize(sizeHint());
 }
 
@@ -84,7 +81,7 @@ QComboBox* TPilePropertiesWindow::AddChoice(QGridLayout* grid, int row, const ch
     auto* box = new QComboBox(this);
     box->setObjectName(QString::fromLatin1(name));
     for (const std::string& item : items) box->addItem(QString::fromStdString(item));
-    box->setFixedWidth(kFieldWidth);
+    box->setFixedWidth(NumberFieldWidth(box));
     auto* caption = new QLabel(QString::fromLatin1(label), this);
     caption->setBuddy(box);
     grid->addWidget(caption, row, 0);
@@ -96,6 +93,9 @@ QComboBox* TPilePropertiesWindow::AddChoice(QGridLayout* grid, int row, const ch
 
 void TPilePropertiesWindow::Load()
 {
+    // A long number reads from its first digits.
+    for (TDataEdit* field : m_fields)
+        if (!field->hasFocus()) field->setCursorPosition(0);
     // The model holds the values as the fields show them.
     Lifecycle().StoreFields();
     if (!m_choices) return;
