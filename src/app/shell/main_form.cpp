@@ -103,6 +103,9 @@ TMainForm::TMainForm(TMainFormServices services, QWidget* parent) : QMainWindow(
     // Created with the main window, in this order; both live as long as it.
     m_aboutBox = new TAboutBoxWindow(this);
     m_runDialog = new TDlgRunAnalysisWindow(m_run->Dialog, this);
+    // Then the quadratic loading form, hidden (nothing when its window is not linked in). Like every child
+    // it closes when the first project replaces the model.
+    Dispatch({"", "TfrmQuad", false});
 }
 
 TMainForm::~TMainForm()
