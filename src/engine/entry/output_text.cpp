@@ -1,5 +1,6 @@
 #include "entry/output_text.h"
 
+#include "entry/number_text.h"
 #include "entry/plot_data_text.h"
 
 #include "components/unit_labels.h"
@@ -67,7 +68,11 @@ std::string Num(double v)
 
 class TText {
 public:
-    void Line(const std::string& s = "") { m_text += s + kEol; }
+    void Line(const std::string& s = "")
+    {
+        m_text += s;
+        m_text += kEol;
+    }
     void Heading(const std::string& s)
     {
         Line();
@@ -226,9 +231,11 @@ void ImpedanceTable(TText& t, const TUnits& u, const numerics::FootingResult& r,
     for (std::size_t j = 0; j < r.omegas.size(); ++j) {
         const double omega = r.omegas[j];
         const TImpedanceRow row = damping ? DampingRow(r.impedances[j], omega) : StiffnessRow(r.impedances[j]);
-        std::string line = Format("%11.5G %12.6G", omega / kTwoPi, omega);
+        std::string line;
+        AppendGeneral(line, omega / kTwoPi, 11, 5);
+        AppendGeneral(line, omega, 13, 6);
         for (double v : row.Values)
-            line += Format(" %13.5E", v);
+            AppendScientific(line, v, 14, 5);
         t.Line(line);
     }
 }
@@ -243,9 +250,11 @@ void ResponseTable(TText& t, const TUnits& u, const numerics::FootingResult& r)
         head += Format(" %13s", name);
     t.Line(head);
     for (std::size_t j = 0; j < r.amplitudes.size(); ++j) {
-        std::string line = Format("%11.5G %12.6G", r.omegas[j] / kTwoPi, r.omegas[j]);
+        std::string line;
+        AppendGeneral(line, r.omegas[j] / kTwoPi, 11, 5);
+        AppendGeneral(line, r.omegas[j], 13, 6);
         for (int i = 0; i < 6; ++i)
-            line += Format(" %13.5E", std::abs(r.amplitudes[j](i)));
+            AppendScientific(line, std::abs(r.amplitudes[j](i)), 14, 5);
         t.Line(line);
     }
 

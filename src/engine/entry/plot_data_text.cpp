@@ -1,6 +1,6 @@
 #include "entry/plot_data_text.h"
 
-#include <cstdio>
+#include "entry/number_text.h"
 
 namespace quavis::engine {
 
@@ -10,11 +10,9 @@ enum Dof { X = 0, Y = 1, Z = 2, RX = 3, RY = 4, RZ = 5 };
 
 void Append(std::string& line, double value)
 {
-    char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.17G", value);
     if (!line.empty())
         line += ' ';
-    line += buffer;
+    AppendShortest(line, value);
 }
 
 TImpedanceRow Row(const numerics::Matrix6c& k, double scale, bool imaginary)

@@ -16,8 +16,8 @@ TImpedanceRow StiffnessRow(const numerics::Matrix6c& k);
 TImpedanceRow DampingRow(const numerics::Matrix6c& k, double omega);
 
 // The plot-data file of a complete result: the number of frequencies, the impedance records when the project
-// asks for the matrix, then the response amplitudes (magnitudes) at the centre of gravity. Every number with
-// 17 significant digits, so that what is read back is what was computed.
+// asks for the matrix, then the response amplitudes (magnitudes) at the centre of gravity. Every number in the
+// shortest form that reads back as the same double, so that what is read back is what was computed.
 std::string PlotDataText(const numerics::FootingResult& result, bool writeMatrix);
 
 } // namespace quavis::engine
