@@ -203,8 +203,13 @@ void Statics(TText& t, const TUnits& u, const numerics::StaticStiffness& s, cons
     if (p.foundation == numerics::FootingFoundation::HalfSpace && sideLayers)
         t.Line("  (of the base on the soil below; the side layers add their frequency-dependent share and the "
                "coupling, see the tables)");
-    else if (p.foundation == numerics::FootingFoundation::Stratum)
+    else if (p.foundation == numerics::FootingFoundation::Stratum) {
         t.Line("  (with the factors of the stratum's depth and of the embedment)");
+        const double h = p.bedrockDepth, vs = p.below.shearWaveVelocity;
+        const double vc = vs * numerics::ConeDilatationalRatio(std::min(p.below.poisson, 0.499));
+        t.Line("  Cutoff frequencies of the stratum, below which it radiates no waves: " + Num(vs / (4.0 * h)) +
+               " Hz (Vs/4H: sway, torsion), " + Num(vc / (4.0 * h)) + " Hz (Vc/4H: vertical, rocking)");
+    }
     const struct {
         const char* name;
         double value;

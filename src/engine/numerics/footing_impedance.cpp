@@ -223,7 +223,9 @@ std::vector<std::string> StratumFootingModel::Methods() const
                   "(1977) with embedment.");
     out.push_back("Frequency dependence: the half-space functions of Veletsos & Verbic (1973) and of the cone model "
                   "(Wolf 1994), without radiation damping below the stratum's cutoff frequencies Vs/4H (horizontal, "
-                  "torsion) and Vp/4H (vertical, rocking); material damping by G* = G (1 + 2 i beta).");
+                  "torsion) and Vc/4H (vertical, rocking; Vc = Vp up to nu = 1/3, 2 Vs beyond), a step at each "
+                  "cutoff rather than the gradual onset of a cone model with echoes from the rock; material damping "
+                  "by G* = G (1 + 2 i beta).");
     if (m_baseDepth > 0.0)
         out.push_back("Coupling of sway and rocking: the embedment's share of the sway stiffness acting at half the "
                       "embedded height.");
