@@ -1,5 +1,6 @@
 #include "forms/loading/loading_data_form.h"
 
+#include <algorithm>
 #include <exception>
 
 #include <QGridLayout>
@@ -7,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "entry/data_edit.h"
@@ -19,6 +21,7 @@ namespace {
 
 // Room for an 18-digit value.
 constexpr int FieldWidth = 150;
+constexpr int MinimumWidth = 460;
 
 void AddRow(QGridLayout* grid, QLabel* label, TDataEdit* edit)
 {
@@ -70,6 +73,10 @@ TLoadingDataForm::TLoadingDataForm(TMainForm& main, const std::string& formClass
         box->setObjectName(QStringLiteral("GroupBox1"));
         box->setLayout(grouped);
         m_layout->addWidget(box);
+        // The fields outside the box stand in the same columns as those inside it.
+        const QMargins inner = grouped->contentsMargins();
+        const int frame = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box);
+        plain->setContentsMargins(inner.left() + 2 * frame, 0, inner.right() + 2 * frame, 0);
     }
 }
 
@@ -113,7 +120,10 @@ QPushButton* TLoadingDataForm::AddNoteWithButton(const char* note, const char* c
 void TLoadingDataForm::FinishLayout()
 {
     m_layout->addStretch(1);
-    resize(sizeHint());
+    // Wide enough for a note on two lines.
+    QSize size = sizeHint();
+    size.setWidth(std::max(size.width(), MinimumWidth));
+    resize(size);
 }
 
 void TLoadingDataForm::Load()
