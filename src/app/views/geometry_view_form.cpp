@@ -80,6 +80,13 @@ void TGeometryViewForm::mouseMoveEvent(QMouseEvent* event)
     QWidget::mouseMoveEvent(event);
 }
 
+void TGeometryViewForm::PaintPage(QPaintDevice& device, bool landscape)
+{
+    QPainter painter(&device);
+    TQtViewTextMeasurer measurer(&device);
+    PaintViewDrawing(painter, PageGeometry(Project(), device.width(), device.height(), landscape, measurer), m_palette);
+}
+
 bool TGeometryViewForm::Button1Click()
 {
     TProject& project = Project();

@@ -37,6 +37,8 @@ public:
     bool Button1Click();
     // Chooses the printer before each print; by default the system's default printer is used.
     TViewPrinterSetup PrinterSetup;
+    // The printed page painted on any device of the page's size in its pixels (an image to look at it).
+    void PaintPage(QPaintDevice& device, bool landscape);
 
 protected:
     TProject& Project();

@@ -138,6 +138,9 @@ bool TSideViewGeometry::Activate(TProject& project, Prompter& prompter)
         e.XMin *= 2;
         e.XMax *= 2;
         e.Bottom *= 4;
+        // A stratum shows its rock: the footing's depth alone would leave a deep bedrock out of view.
+        if (data.FoundationType == StratumFoundation)
+            e.Bottom = std::max(e.Bottom, 1.05L * (2 * data.BaseZ - data.BaseDepth + data.BedrockDepth));
     } else if (data.FoundationType == MultilayerFoundation) {
         e.XMin *= 2;
         e.XMax *= 2;

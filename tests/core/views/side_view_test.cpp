@@ -299,6 +299,29 @@ TEST(SideView, StratumProfile)
     }
 }
 
+// The footing's depth sets the view's depth (four times it); a deeper bedrock widens it to the rock.
+TEST(SideView, StratumViewReachesTheRock)
+{
+    const struct {
+        long double bedrock;
+        long double bottom;
+    } cases[] = {{2, 1.05L * 4 * 2}, {20, 1.05L * 21}};
+    for (const auto& c : cases) {
+        TProject p;
+        SetFoundation(p, StratumFoundation);
+        p.ProgramData().ShapeCircular = CircularShape;
+        p.ProgramData().Radius = 2;
+        p.ProgramData().BaseZ = 1;  // the footing 2 deep
+        p.ProgramData().BaseDepth = 1;
+        p.ProgramData().BedrockDepth = c.bedrock;
+        FillTable(p.D, {{100, 18, 0.3L}});
+        ScriptedPrompter prompter;
+        TSideViewGeometry view(TSidePlane::XZ);
+        ASSERT_TRUE(view.Activate(p, prompter));
+        ExpectExtents(view.Extents(), -2 * 2.1L, 2 * 2.1L, 0, c.bottom);
+    }
+}
+
 TEST(SideView, PileProfileFollowsTheSections)
 {
     TProject p;
