@@ -17,6 +17,7 @@
 #include "forms/system/shape_form_window.h"
 #include "forms/system/tipsoil_form_window.h"
 #include "forms/system/title_dialog.h"
+#include "support/float_compare.h"
 
 namespace quavis::test {
 namespace {
@@ -223,6 +224,44 @@ INSTANTIATE_TEST_SUITE_P(
         return std::string(info.param.formClass) + "_" + std::to_string(info.index);
     });
 
+// The main window does not reload these forms after a unit switch; while one stays active it must not
+// store its old-unit numbers into the converted model.
+TEST_F(SystemFormsTest, UnitSwitchWhileAFormIsActiveKeepsTheConvertedValues)
+{
+    struct Case {
+        int type;
+        const char* item;
+        const char* formClass;
+        std::size_t field;
+        long double TProgramData::*member;
+    };
+    for (const Case& c : {Case{PileFoundation, "SoilDataBelowFoundationTip1", "TfrmTipsoil", 1,
+                               &TProgramData::BelowUnitWeight},
+                          Case{StratumFoundation, "FoundationDimensionandConstants1", "TfrmFoundations", 4,
+                               &TProgramData::BedrockDepth}}) {
+        SCOPED_TRACE(c.formClass);
+        SetType(c.type);
+        form->Logic().Project().ChangeUnitSystem(English);
+        Data().*c.member = 100;
+        QMdiSubWindow* window = OpenData(c.item, c.formClass);
+        ASSERT_NE(window, nullptr);
+        auto* data = dynamic_cast<TDataForm*>(window->widget());
+        ASSERT_NE(data, nullptr);
+        TDataEdit* field = data->Fields().at(c.field);
+        OpenMenu("DataMenu");
+        OpenMenu("OptionsUnits");
+        Click("SIUnits");
+        const double converted = static_cast<double>(Data().*c.member);
+        ASSERT_NE(converted, 100.0);
+        Commit();
+        // The fields hold 18 significant digits: the value comes back to within its last bits.
+        EXPECT_NEAR_REL(static_cast<double>(Data().*c.member), converted, 1e-15);
+        EXPECT_EQ(field->Rules().Units(), SI);
+        CloseWindow(window);
+        EXPECT_NEAR_REL(static_cast<double>(Data().*c.member), converted, 1e-15);
+    }
+}
+
 TEST_F(SystemFormsTest, FirstFieldRefusesAValueBeyondItsLimitAndTakesTheLimit)
 {
     TfrmTipsoil* tipsoil = OpenForm<TfrmTipsoil>("SoilDataBelowFoundationTip1", "TfrmTipsoil");
@@ -266,6 +305,21 @@ TEST_F(SystemFormsTest, ShapeButtonsSwitchTheFieldsAndTheModelAtOnce)
     EXPECT_EQ(Data().Radius, 4.0L);
     EXPECT_EQ(Data().LengthX, 12.0L);
     EXPECT_EQ(shape->DataEdit(2)->text(), QStringLiteral("8"));
+}
+
+TEST_F(SystemFormsTest, ShapeWithoutAPageMakesTheFormHiddenWithNeitherButtonChecked)
+{
+    Data().ShapeCircular = 2;
+    QMdiSubWindow* window = OpenData("OptionofFoundationShape1", "TfrmShape");
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(form->Logic().IsFormOpen("TfrmShape"));
+    EXPECT_TRUE(window->isHidden());
+    auto* shape = dynamic_cast<TfrmShape*>(window->widget());
+    ASSERT_NE(shape, nullptr);
+    EXPECT_FALSE(shape->RadioButton1()->isChecked());
+    EXPECT_FALSE(shape->RadioButton2()->isChecked());
+    EXPECT_TRUE(shape->DataEdit(0)->isHidden());
+    EXPECT_EQ(Data().ShapeCircular, 2);
 }
 
 TEST_F(SystemFormsTest, ShapeFormFollowsAUnitSwitchWhileOpen)

@@ -2,13 +2,13 @@
 
 #include <vector>
 
-#include "entry/data_form.h"
+#include "forms/system/unit_aware_form.h"
 #include "forms/foundations_form.h"
 
 namespace quavis {
 
 // The foundation data form: the base's global coordinates and, for a stratum, the two depths.
-class TfrmFoundations : public TDataForm {
+class TfrmFoundations : public TUnitAwareForm {
     Q_OBJECT
 public:
     explicit TfrmFoundations(TMainForm& main, QWidget* parent = nullptr);
