@@ -1,3 +1,4 @@
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -111,6 +112,27 @@ TEST_F(ViewWindowTest, TopViewReadsOutThePileUnderTheMouse)
     QCoreApplication::sendEvent(view, &move);
     EXPECT_EQ(view->windowTitle().toStdString(), "Top View X: 2.0 Y: -5.0");
     EXPECT_EQ(form->FindChild("TDlgTopView")->windowTitle().toStdString(), "Top View X: 2.0 Y: -5.0");
+}
+
+// Resizing the window refits the view about the origin with equal scales across and down.
+TEST_F(ViewWindowTest, ResizingKeepsEqualScales)
+{
+    Start();
+    for (const TViewItem& v : kViews) {
+        MakePileGroup();
+        TGeometryViewForm* view = Open(v);
+        ASSERT_NE(view, nullptr) << v.Form;
+        for (const QSize size : {QSize(900, 300), QSize(300, 700)}) {
+            view->resize(size);
+            QCoreApplication::processEvents();
+            const TViewWindow w = v.Form == std::string("TDlgTopView")
+                                      ? dynamic_cast<TDlgTopView*>(view)->Geometry().Window()
+                                      : dynamic_cast<TDlgSideView*>(view)->Geometry().Window();
+            const double across = size.width() / static_cast<double>(w.Right - w.Left);
+            const double down = size.height() / std::fabs(static_cast<double>(w.Bottom - w.Top));
+            EXPECT_NEAR(across / down, 1.0, 1e-9) << v.Form << " " << size.width() << " x " << size.height();
+        }
+    }
 }
 
 TEST_F(ViewWindowTest, SideViewActivationWritesTheModelsTypeAndProfileDepth)
