@@ -333,6 +333,7 @@ TTableForm::TTableForm(TGridTable& table, Prompter& prompter, bool modal, QWidge
     m_btnDel->setObjectName("BtnDel");
     m_comments = new QLabel(this);
     m_comments->setObjectName("lblComments");
+    m_comments->setWordWrap(true);
     m_help = new QLabel(this);
     m_help->setObjectName("imgHelp");
     for (QPushButton* button : {m_btnAdd, m_btnIns, m_btnDel}) button->setAutoDefault(false);
@@ -531,7 +532,12 @@ void TTableForm::ApplyView()
 void TTableForm::Relayout()
 {
     if (!m_table) return;
+    // The comment line wraps to the width the grid and the buttons give the window.
     m_layout->Metrics() = Metrics();
+    if (!m_table->Comments().empty()) {
+        const int width = m_layout->Layout().ClientWidth - 2 * m_layout->Metrics().Margin();
+        m_layout->Metrics().CommentHeight = m_comments->heightForWidth(std::max(width, 1));
+    }
     const TTableEditorGeometry g = m_layout->ApplyLayout(this);
     const TTableEditorMetrics& m = m_layout->Metrics();
     m_gridFrame->setGeometry(g.Grid.Left, g.Grid.Top, g.Grid.Width, g.Grid.Height);
@@ -553,14 +559,12 @@ void TTableForm::Relayout()
     m_btnDel->setEnabled(buttons.DeleteEnabled);
 
     m_comments->setText(Q(m_table->Comments()));
-    m_comments->setGeometry(g.Comments.Left, g.Comments.Top, std::max(g.Comments.Width, m_comments->sizeHint().width()),
-                            g.Comments.Height);
+    m_comments->setGeometry(g.Comments.Left, g.Comments.Top, g.Comments.Width, g.Comments.Height);
     m_comments->setVisible(!m_table->Comments().empty());
     m_help->setGeometry(g.Picture.Left, g.Picture.Top, g.Picture.Width, g.Picture.Height);
     m_help->setVisible(g.Picture.Height > 0);
     ApplyView();
-    ResizeFrameTo(std::max(g.ClientWidth, m_comments->isVisible() ? m_comments->geometry().right() + 1 + m.Margin() : 0),
-                  g.ClientHeight);
+    ResizeFrameTo(g.ClientWidth, g.ClientHeight);
 }
 
 void TTableForm::ResizeFrameTo(int clientWidth, int clientHeight)
@@ -832,6 +836,7 @@ void TTableForm::SizeTo(TSizingEdge edge, const QRect& requested)
 {
     if (!m_table) return;
     m_layout->Metrics() = Metrics();
+    if (!m_table->Comments().empty()) m_layout->Metrics().CommentHeight = m_comments->height();
     TSizingResult result;
     try {
         result = m_layout->Sizing(edge, {requested.x(), requested.y(), requested.width(), requested.height()});
