@@ -426,7 +426,7 @@ TEST_F(SystemFormsTest, TitleDialogTakesOneLineOfEightyCharactersAndMarksOnlyACh
     EXPECT_EQ(memo->toPlainText().size(), 80);
     EXPECT_FALSE(memo->toPlainText().contains(QLatin1Char('\n')));
     CloseWindow(window);
-    EXPECT_EQ(Data().Title, "Pump station " + std::string(67, 'x'));
+    EXPECT_EQ(Data().Title, "Pump station" + std::string(68, 'x'));
     EXPECT_TRUE(form->Logic().IsModified());
     EXPECT_FALSE(form->Logic().IsFormOpen("TdlgTitle"));
 }

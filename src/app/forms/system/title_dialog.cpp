@@ -1,6 +1,7 @@
 #include "forms/system/title_dialog.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
@@ -40,6 +41,7 @@ TdlgTitle::TdlgTitle(TMainForm& main, QWidget* parent) : QWidget(parent), m_logi
     layout->addWidget(label);
     layout->addWidget(m_memo);
     layout->addStretch(1);
+    m_memo->installEventFilter(this);
     connect(m_memo, &QPlainTextEdit::textChanged, this, &TdlgTitle::MemoEdited);
     adjustSize();
 }
@@ -57,6 +59,16 @@ void TdlgTitle::MemoEdited()
     QTextCursor cursor = m_memo->textCursor();
     cursor.setPosition(position);
     m_memo->setTextCursor(cursor);
+}
+
+bool TdlgTitle::eventFilter(QObject* watched, QEvent* event)
+{
+    // The title is one line: Enter starts none.
+    if (watched == m_memo && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TdlgTitle::FormActivate()
