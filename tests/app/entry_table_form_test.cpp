@@ -285,6 +285,52 @@ TEST_F(TableFormTest, RowButtonOpensTheSubTableTitledWithItsRow)
     EXPECT_TRUE(loads.IsChanged());
 }
 
+// The editor window of a table shown on its own (modal editors).
+TTableForm* WindowOf(const TGridTable& table)
+{
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* editor = qobject_cast<TTableForm*>(widget); editor && editor->Table() == &table && editor->isVisible())
+            return editor;
+    return nullptr;
+}
+
+TEST_F(TableFormTest, ModalEditorHoldsTheCallerAndOpensSubTablesModally)
+{
+    TGridTable& loads = Project().TLoadtype;
+    loads.SetRowCount(2);
+    TGridTable* sub = loads.Column(1).GetTable(1);
+    ASSERT_NE(sub, nullptr);
+    QString subTitle;
+    bool subModal = false, closedSub = false, closedMain = false;
+    QTimer::singleShot(0, [&] {
+        TTableForm* editor = WindowOf(loads);
+        ASSERT_NE(editor, nullptr);
+        EXPECT_TRUE(editor->isModal());
+        QPushButton* second = nullptr;
+        for (QPushButton* button : editor->findChildren<QPushButton*>())
+            if (button->isVisible() && button->text().startsWith("2:")) second = button;
+        ASSERT_NE(second, nullptr);
+        QTimer::singleShot(0, [&] {
+            TTableForm* subEditor = WindowOf(*sub);
+            ASSERT_NE(subEditor, nullptr);
+            subTitle = subEditor->windowTitle();
+            subModal = subEditor->isModal();
+            Type(*subEditor, 1, sub->HeaderRowCount(), "2.5*2");
+            closedSub = subEditor->close();
+        });
+        second->click(); // returns when the amplitude table is closed
+        closedMain = editor->close();
+    });
+    loads.ShowEditorModal();
+    EXPECT_TRUE(closedSub);
+    EXPECT_TRUE(closedMain);
+    EXPECT_EQ(subTitle, "Load Amplitude  2");
+    EXPECT_TRUE(subModal);
+    EXPECT_EQ(sub->Column(0).GetFloat(0), 5.0L);
+    EXPECT_FALSE(loads.HasEditor());
+    EXPECT_FALSE(sub->HasEditor());
+}
+
 TEST_F(TableFormTest, UnitSwitchReopensInTheOtherSystem)
 {
     TGridTable& d = Project().D;

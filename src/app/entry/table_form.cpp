@@ -50,10 +50,20 @@ private:
 
 // What the cell controls have in common: the widget is a child of the editor window and goes when the
 // column drops the control (later, as the control may be the one whose signal is running).
+// Runs a control's handler from a Qt signal, where an exception must not escape: it is reported.
+void RunGuarded(Prompter& prompter, const std::function<void()>& handler)
+{
+    try {
+        handler();
+    } catch (const std::exception& e) {
+        prompter.Inform(e.what());
+    }
+}
+
 template <class Base, class Widget>
 class TQtCellControl : public Base {
 public:
-    explicit TQtCellControl(Widget* widget) : m_widget(widget) {}
+    TQtCellControl(Widget* widget, Prompter& prompter) : m_widget(widget), m_prompter(prompter) {}
     ~TQtCellControl() override
     {
         if (m_widget) {
@@ -81,6 +91,7 @@ public:
 
 protected:
     QPointer<Widget> m_widget;
+    Prompter& m_prompter;
 
 private:
     int m_tag = -1;
@@ -122,11 +133,13 @@ public:
     void SetOnChange(std::function<void()> handler) override
     {
         // Only what the user picks: the table sets the index itself when it writes the cell.
-        if (m_widget) QObject::connect(m_widget, &QComboBox::activated, m_widget, [handler](int) { handler(); });
+        if (m_widget)
+            QObject::connect(m_widget, &QComboBox::activated, m_widget,
+                             [this, handler](int) { RunGuarded(m_prompter, handler); });
     }
     void SetOnEnter(std::function<void()> handler) override
     {
-        if (m_widget) m_widget->OnEnter = std::move(handler);
+        if (m_widget) m_widget->OnEnter = [this, handler] { RunGuarded(m_prompter, handler); };
     }
 };
 
@@ -140,7 +153,8 @@ public:
     std::string Caption() const override { return m_widget ? m_widget->text().toStdString() : std::string(); }
     void SetOnClick(std::function<void()> handler) override
     {
-        if (m_widget) QObject::connect(m_widget, &QPushButton::clicked, m_widget, [handler] { handler(); });
+        if (m_widget)
+            QObject::connect(m_widget, &QPushButton::clicked, m_widget, [this, handler] { RunGuarded(m_prompter, handler); });
     }
 };
 
@@ -420,7 +434,7 @@ std::unique_ptr<TGridComboBox> TTableForm::CreateComboBox()
     auto* combo = new TCellComboBox(this);
     combo->setEditable(false);
     combo->hide();
-    return std::make_unique<TQtGridComboBox>(combo);
+    return std::make_unique<TQtGridComboBox>(combo, m_prompter);
 }
 
 std::unique_ptr<TGridButton> TTableForm::CreateButton()
@@ -429,7 +443,7 @@ std::unique_ptr<TGridButton> TTableForm::CreateButton()
     button->setAutoDefault(false);
     button->setFocusPolicy(Qt::StrongFocus);
     button->hide();
-    return std::make_unique<TQtGridButton>(button);
+    return std::make_unique<TQtGridButton>(button, m_prompter);
 }
 
 void TTableForm::FocusCell(int gridColumn, int gridRow)
@@ -532,6 +546,11 @@ void TTableForm::ApplyView()
 void TTableForm::Relayout()
 {
     if (!m_table) return;
+    // The view and the grid follow the table even when it changed without telling (a new project
+    // replaced its rows while this window stayed open).
+    m_layout->Refresh();
+    if (m_grid->rowCount() != m_layout->GridRowCount() || m_grid->columnCount() != m_layout->GridColumnCount())
+        FillGrid();
     // The comment line wraps to the width the grid and the buttons give the window.
     m_layout->Metrics() = Metrics();
     if (!m_table->Comments().empty()) {
@@ -634,8 +653,13 @@ void TTableForm::Report(const std::string& message) { m_prompter.Inform(message)
 bool TTableForm::CellMoving(int fromColumn, int fromRow, const QString& typed, int toColumn, int toRow)
 {
     if (!m_table) return true;
-    const TCellMoveResult result =
-        m_layout->SelectCell({fromColumn, fromRow}, typed.toStdString(), {toColumn, toRow});
+    TCellMoveResult result;
+    try {
+        result = m_layout->SelectCell({fromColumn, fromRow}, typed.toStdString(), {toColumn, toRow});
+    } catch (const std::exception& e) {
+        result.Allowed = false;
+        result.Message = e.what();
+    }
     if (!result.Allowed && !result.Message.empty()) {
         Report(result.Message);
         // The user stays in the faulty cell with the entry as typed, editing it again.
@@ -673,7 +697,13 @@ bool TTableForm::CommitCurrentCell()
     const QModelIndex current = m_grid->currentIndex();
     if (!current.isValid()) return true;
     const QString typed = m_grid->TypedText(current);
-    const TCellMoveResult result = m_layout->Commit({current.column(), current.row()}, typed.toStdString());
+    TCellMoveResult result;
+    try {
+        result = m_layout->Commit({current.column(), current.row()}, typed.toStdString());
+    } catch (const std::exception& e) {
+        result.Allowed = false;
+        result.Message = e.what();
+    }
     if (!result.Allowed) {
         Report(result.Message);
         if (QTableWidgetItem* cell = m_grid->item(current.row(), current.column())) {
