@@ -103,6 +103,20 @@ int main(int argc, char** argv)
         window->close();
         Settle();
     }
+    // Several forms side by side in the frame, as a user works with them.
+    form.Logic().Project().ChangeUnitSystem(English);
+    form.Logic().ProgramData().FoundationType = StratumFoundation;
+    form.Logic().ProgramData().FoundationKeyword = FoundationKeywordOf(StratumFoundation);
+    for (const char* item : {"OptionofFoundationSystem1", "OptionofFoundationShape1", "FoundationDimensionandConstants1",
+                             "SoilDataBelowFoundationTip1"}) {
+        form.Logic().OpenMenu("DataMenu");
+        form.Logic().ClickItem(item);
+        Settle();
+    }
+    form.MdiArea()->tileSubWindows();
+    Settle();
     form.grab().save(out.filePath(QStringLiteral("frame.png")));
+    form.Logic().CloseAllChildren();
+    Settle();
     return 0;
 }
