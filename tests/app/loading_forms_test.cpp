@@ -1,5 +1,8 @@
 #include "app_fixture.h"
 
+#include <algorithm>
+#include <fstream>
+
 #include <QApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -28,11 +31,12 @@ void Type(QWidget* widget, const QString& text)
     }
 }
 
-// A field the user clears and types into.
+// A field the user clears and types into. (Typed over a selected value, a leading minus would be appended
+// to the value as an operator.)
 void Enter(TDataEdit* field, const QString& text)
 {
     field->setFocus(Qt::OtherFocusReason);
-    field->selectAll();
+    field->clear();
     Type(field, text);
 }
 
@@ -244,6 +248,52 @@ TEST_F(LoadingFormsTest, AUnitSwitchRelabelsAndReloadsAnOpenForm)
     EXPECT_EQ(Text(point->EditLabel()), "Z-coordinate (ft)");
     EXPECT_NEAR(static_cast<double>(force->Number()), 224.8089237, 1e-6);
     EXPECT_NEAR(static_cast<double>(point->Number()), 2 * 3.280839895, 1e-8);
+}
+
+TEST_F(LoadingFormsTest, WhatIsTypedInAHarmonicFormReachesTheProjectFile)
+{
+    const struct {
+        OpenSteps open;
+        const char* keyword;
+    } cases[] = {
+        {{"HarmonicLoading1", "NonQuadratic1", "HarmonicLoadingData1", "Tfrmharmonic"}, "NONQUADRATIC "},
+        {{"HarmonicLoading1", "Quadratic1", "HarmonicLoadingData1", "TfrmQuad"}, "QUADRATIC "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.open.formClass);
+        QMdiSubWindow* window = OpenData(c.open);
+        ASSERT_NE(window, nullptr);
+        const std::pair<const char*, const char*> typed[] = {
+            {"DataEdit1", "10"}, {"DataEdit2", "1"},   {"DataEdit3", "1/2"},   {"DataEdit4", "100"},
+            {"DataEdit6", "-2.5"}, {"DataEdit8", "7"}, {"DataEdit12", "-3/2"},
+        };
+        for (const auto& [name, text] : typed) {
+            auto* field = window->widget()->findChild<TDataEdit*>(QString::fromLatin1(name));
+            ASSERT_NE(field, nullptr) << name;
+            Enter(field, QString::fromLatin1(text));
+        }
+        const std::string path = (projects.Path() / (std::string(c.open.formClass) + ".vqd")).string();
+        if (Data().FileName == "NewData.vqd")
+            prompter.ExpectSaveFile(path);
+        else
+            Data().FileName = path;
+        OpenMenu("FileMenu"); // commits the form
+        Click("FileSave");
+
+        std::ifstream file(path, std::ios::binary);
+        ASSERT_TRUE(file) << path;
+        std::vector<std::string> lines;
+        for (std::string line; std::getline(file, line, '\n');)
+            lines.push_back(line);
+        const auto block = std::find(lines.begin(), lines.end(), std::string(c.keyword) + "\r");
+        ASSERT_NE(block, lines.end());
+        ASSERT_GE(lines.end() - block, 5);
+        EXPECT_EQ(block[1], "62.8 6.28 3.14 \r");
+        EXPECT_EQ(block[2], "100 0 -2.5 \r");
+        EXPECT_EQ(block[3], "0 7 0 \r");
+        EXPECT_EQ(block[4], "0 0 -1.5 \r");
+        CloseWindow(window);
+    }
 }
 
 // Records the tables whose editor windows were asked for.
