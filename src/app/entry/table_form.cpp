@@ -667,8 +667,10 @@ bool TTableForm::CellMoving(int fromColumn, int fromRow, const QString& typed, i
             m_filling = true;
             cell->setText(typed);
             m_filling = false;
-            QTimer::singleShot(0, m_grid, [grid = m_grid, cell] {
-                if (grid->currentItem() == cell) grid->editItem(cell);
+            QTimer::singleShot(0, m_grid, [grid = m_grid, fromRow, fromColumn] {
+                QTableWidgetItem* again = grid->item(fromRow, fromColumn);
+                if (again && grid->currentItem() == again && !grid->Editor() && (again->flags() & Qt::ItemIsEditable))
+                    grid->editItem(again);
             });
         }
         return false;
