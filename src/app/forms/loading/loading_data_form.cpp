@@ -44,14 +44,14 @@ QGridLayout* MakeGrid()
 
 TLoadingDataForm::TLoadingDataForm(TMainForm& main, const std::string& formClass, const char* caption,
                                    const std::vector<TLoadingField>& fields, const char* groupCaption)
-    : TDataForm(main, formClass, QString::fromLatin1(caption)), m_specs(fields)
+    : TDataForm(main, formClass, QString::fromLatin1(caption))
 {
-    // Qt object names drop the form's "T", as the windows are named in the frame.
+    // Named as the other forms are: the class name without its prefix.
     setObjectName(QString::fromStdString(formClass.substr(1)));
     m_layout = new QVBoxLayout(this);
     QGridLayout* plain = MakeGrid();
     QGridLayout* grouped = nullptr;
-    for (const TLoadingField& spec : m_specs) {
+    for (const TLoadingField& spec : fields) {
         TDataEdit* edit = spec.Integer ? AddField(spec.Integer, spec.Caption, spec.UnitsString, spec.FollowsUnits)
                                        : AddField(spec.Real, spec.Caption, spec.UnitsString, spec.FollowsUnits);
         spec.Apply(edit->Rules());
@@ -78,13 +78,6 @@ TLoadingDataForm::TLoadingDataForm(TMainForm& main, const std::string& formClass
         const int frame = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box);
         plain->setContentsMargins(inner.left() + 2 * frame, 0, inner.right() + 2 * frame, 0);
     }
-}
-
-TDataEdit* TLoadingDataForm::Field(const std::string& name) const
-{
-    for (std::size_t i = 0; i < m_specs.size(); ++i)
-        if (m_specs[i].Name == name) return m_edits[i];
-    return nullptr;
 }
 
 void TLoadingDataForm::AddNote(const char* text)

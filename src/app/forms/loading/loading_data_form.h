@@ -7,7 +7,6 @@
 #include "entry/data_form.h"
 #include "forms/harmonic_form.h"
 
-class QGridLayout;
 class QPushButton;
 class QVBoxLayout;
 
@@ -24,9 +23,6 @@ public:
     TLoadingDataForm(TMainForm& main, const std::string& formClass, const char* caption,
                      const std::vector<TLoadingField>& fields, const char* groupCaption = nullptr);
 
-    // The field of that name ("DataEdit1", ...), or nullptr.
-    TDataEdit* Field(const std::string& name) const;
-
 protected:
     // A line of text under the fields.
     void AddNote(const char* text);
@@ -37,7 +33,6 @@ protected:
     void Load() override;
 
 private:
-    std::vector<TLoadingField> m_specs;
     std::vector<TDataEdit*> m_edits;
     QVBoxLayout* m_layout = nullptr;
     int m_notes = 0;
