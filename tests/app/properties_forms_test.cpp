@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <QPushButton>
 
 #include "components/grid_editor.h"
@@ -418,6 +419,20 @@ TEST_F(PropertiesFormsTest, ActivationStoresTheFieldsAsShownAndAUnitSwitchReload
     EXPECT_EQ(Text(pile->Field(0)->EditLabel()), "X Coordinate (Xc)  (m)");
     EXPECT_NEAR(static_cast<double>(cap->Field(MassTotal)->Number()), static_cast<double>(Data().TotalMass), 1e-12);
     EXPECT_EQ(Text(cap->Field(MassTotal)->EditLabel()), "Total mass (including equipment) of footing (Mg)");
+}
+
+// The frame goes while a closed form still waits for its deferred deletion (as when the program ends
+// right after closing it): the window goes with the frame without reporting to the logic that is gone
+// already (the sanitizer build catches such a use).
+TEST_F(PropertiesFormsTest, AFormClosedJustBeforeTheMainWindowGoesGoesWithIt)
+{
+    SetType(HalfSpaceFoundation);
+    QPointer<QMdiSubWindow> window = OpenData("FootingMassParameters1", "TfrmMassdata");
+    ASSERT_FALSE(window.isNull());
+    window->close();
+    EXPECT_FALSE(window.isNull()); // closed, not yet deleted
+    form.reset();
+    EXPECT_TRUE(window.isNull());
 }
 
 } // namespace

@@ -113,8 +113,13 @@ TMainForm::~TMainForm()
     // The child windows refer to the logic: they go first.
     m_logic->Hooks = {};
     m_mdi->disconnect(this);
-    for (QMdiSubWindow* window : m_mdi->subWindowList())
-        delete window;
+    // Closed windows whose deferred deletion has not run yet are no longer listed by the frame, but they
+    // would still report their end to the logic, after it is gone: they go too.
+    std::vector<QPointer<QMdiSubWindow>> windows;
+    for (QMdiSubWindow* window : m_mdi->findChildren<QMdiSubWindow*>())
+        windows.emplace_back(window);
+    for (const QPointer<QMdiSubWindow>& window : windows)
+        delete window.data();
 }
 
 void TMainForm::InstallHooks()
