@@ -63,14 +63,20 @@ QLabel* TDataForm::LabelOf(const TDataEdit* field) const
 
 void TDataForm::FormActivate()
 {
-    for (TDataEdit* field : m_fields) field->SetLoading(true);
+    // The model's values come in through the limits (a value the field would refuse is brought within
+    // them); the widget reports no change for them: loading is no edit.
     m_lifecycle->Activate();
     for (TDataEdit* field : m_fields) {
-        field->SetLoading(false);
         field->SyncFromRules();
         field->SetUnits(field->Rules().Units());
     }
     Load();
+    m_loadedSystem = Project().ProgramData().UnitSystem;
+}
+
+void TDataForm::ReloadIfUnitsChanged()
+{
+    if (m_loadedSystem != 0 && m_loadedSystem != Project().ProgramData().UnitSystem) FormActivate();
 }
 
 TDataEdit* TDataForm::FocusedField() const
@@ -97,6 +103,7 @@ void TDataForm::Refused(TDataEditRules* rules)
 
 void TDataForm::FormDeactivate()
 {
+    ReloadIfUnitsChanged();
     TDataEdit* focused = FocusedField();
     if (focused) focused->Rules().SetText(focused->text().toStdString());
     const TFormCommitResult result = m_lifecycle->Deactivate(focused ? &focused->Rules() : nullptr);
@@ -107,6 +114,7 @@ void TDataForm::FormDeactivate()
 
 void TDataForm::closeEvent(QCloseEvent* event)
 {
+    ReloadIfUnitsChanged();
     TDataEdit* focused = FocusedField();
     if (focused) focused->Rules().SetText(focused->text().toStdString());
     const TFormCommitResult result = m_lifecycle->Close(focused ? &focused->Rules() : nullptr);

@@ -30,6 +30,9 @@ public:
     std::string FormClassName() const override { return m_formClass; }
     void FormActivate() override;
     void FormDeactivate() override;
+    // After a unit switch the fields would still show the numbers of the old system, and leaving the
+    // form would store them into the converted model: the form reloads first.
+    void ModelChanged() override { ReloadIfUnitsChanged(); }
     // The outcome of the last deactivation or close: false when a field refused.
     bool LastCommitOk() const { return m_lastOk; }
 
@@ -57,6 +60,7 @@ private:
     TDataEdit* MakeField(const std::string& caption, const std::string& units);
     TDataEdit* FocusedField() const;
     void Refused(TDataEditRules* field);
+    void ReloadIfUnitsChanged();
 
     TMainForm& m_main;
     std::string m_formClass;
@@ -64,6 +68,7 @@ private:
     std::vector<TDataEdit*> m_fields;
     std::vector<QLabel*> m_labels;
     bool m_lastOk = true;
+    int m_loadedSystem = 0; // the unit system the fields were loaded in; 0 before the first load
 };
 
 } // namespace quavis

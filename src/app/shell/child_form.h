@@ -13,6 +13,9 @@ public:
     virtual std::string FormClassName() const = 0;
     virtual void FormActivate() = 0;
     virtual void FormDeactivate() = 0;
+    // A command changed the model under the open window (the unit switch): a form that shows numbers of
+    // the model reloads them if they no longer match it.
+    virtual void ModelChanged() {}
 };
 
 } // namespace quavis

@@ -267,6 +267,9 @@ void TMainForm::SyncItem(const TMenuItem& item)
 
 void TMainForm::SyncFromModel()
 {
+    for (QMdiSubWindow* window : m_mdi->subWindowList())
+        if (TChildForm* child = ChildOf(window))
+            child->ModelChanged();
     for (const TMenuItem& top : m_logic->Menu().Menus)
         SyncItem(top);
     setWindowTitle(Q(m_logic->Title()));

@@ -21,7 +21,7 @@ const bool registered = [] {
 } // namespace
 
 TfrmFoundations::TfrmFoundations(TMainForm& main, QWidget* parent)
-    : TUnitAwareForm(main, "TfrmFoundations", QString::fromLatin1(TFoundationsFormLogic::Caption), parent),
+    : TDataForm(main, "TfrmFoundations", QString::fromLatin1(TFoundationsFormLogic::Caption), parent),
       m_logic(Project())
 {
     setObjectName(QStringLiteral("frmFoundations"));

@@ -2,13 +2,13 @@
 
 #include <vector>
 
-#include "forms/system/unit_aware_form.h"
+#include "entry/data_form.h"
 #include "forms/foundations_form.h"
 
 namespace quavis {
 
 // The foundation data form: the base's global coordinates and, for a stratum, the two depths.
-class TfrmFoundations : public TUnitAwareForm {
+class TfrmFoundations : public TDataForm {
     Q_OBJECT
 public:
     explicit TfrmFoundations(TMainForm& main, QWidget* parent = nullptr);

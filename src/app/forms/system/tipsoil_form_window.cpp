@@ -19,7 +19,7 @@ const bool registered = [] {
 } // namespace
 
 TfrmTipsoil::TfrmTipsoil(TMainForm& main, QWidget* parent)
-    : TUnitAwareForm(main, "TfrmTipsoil", QString::fromLatin1(TTipsoilFormLogic::Caption), parent)
+    : TDataForm(main, "TfrmTipsoil", QString::fromLatin1(TTipsoilFormLogic::Caption), parent)
 {
     setObjectName(QStringLiteral("frmTipsoil"));
     auto* grid = new QGridLayout;

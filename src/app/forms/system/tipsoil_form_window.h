@@ -3,12 +3,12 @@
 #include <vector>
 
 #include "entry/data_edit.h"
-#include "forms/system/unit_aware_form.h"
+#include "entry/data_form.h"
 
 namespace quavis {
 
 // The form of the soil below the footing or the pile tips: four fields and the shared life cycle.
-class TfrmTipsoil : public TUnitAwareForm {
+class TfrmTipsoil : public TDataForm {
     Q_OBJECT
 public:
     explicit TfrmTipsoil(TMainForm& main, QWidget* parent = nullptr);
