@@ -20,6 +20,7 @@
 #include "forms/properties/frm_multimat.h"
 #include "forms/properties/frm_nc_pile_properties.h"
 #include "model/project.h"
+#include "support/float_compare.h"
 
 namespace quavis::test {
 namespace {
@@ -316,7 +317,8 @@ TEST_P(MassFormCases, TypedValuesWithoutTheCalculatorLeaveTheBaseAndAFaultyBaseC
 
 INSTANTIATE_TEST_SUITE_P(Forms, MassFormCases,
                          ::testing::Values(MassCase{HalfSpaceFoundation, "FootingMassParameters1", "TfrmMassdata"},
-                                           MassCase{PileFoundation, "PilecapDimension1", "TfrmNCPileProperties"}));
+                                           MassCase{PileFoundation, "PilecapDimension1", "TfrmNCPileProperties"}),
+                         [](const ::testing::TestParamInfo<MassCase>& info) { return std::string(info.param.formClass); });
 
 TEST_F(PropertiesFormsTest, MassFormsNameTheirControlsAsTheirTwinsDo)
 {
@@ -434,6 +436,50 @@ TEST_F(PropertiesFormsTest, AFormClosedJustBeforeTheMainWindowGoesGoesWithIt)
     form.reset();
     EXPECT_TRUE(window.isNull());
 }
+
+// A unit switch chosen from the menu while a form is active: the form shows the converted numbers, and
+// leaving it afterwards never stores the old system's numbers into the converted model. The two forms
+// that the unit switch does not reload by name are the ones at risk.
+struct SwitchCase {
+    int type;
+    const char* item;
+    const char* formClass;
+    const char* field;
+    long double TProgramData::*member;
+};
+
+class UnitSwitchCases : public PropertiesFormsTest, public ::testing::WithParamInterface<SwitchCase> {};
+
+TEST_P(UnitSwitchCases, TheActiveFormShowsAndKeepsTheConvertedNumbers)
+{
+    const SwitchCase& c = GetParam();
+    SetType(c.type);
+    Data().UnitSystem = English;
+    Data().*c.member = 10;
+    QMdiSubWindow* window = OpenData(c.item, c.formClass);
+    ASSERT_NE(window, nullptr);
+    auto* field = window->widget()->findChild<TDataEdit*>(QString::fromLatin1(c.field));
+    ASSERT_NE(field, nullptr);
+    EXPECT_EQ(Text(field), "10");
+
+    OpenMenu("DataMenu");
+    Click("SIUnits");
+    QCoreApplication::processEvents();
+    const long double converted = Data().*c.member;
+    ASSERT_NE(converted, 10);
+    // The field shows 18 digits of the converted value.
+    EXPECT_NEAR_REL(field->Number(), converted, 1e-15L);
+    Commit();
+    EXPECT_NEAR_REL(Data().*c.member, converted, 1e-15L);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Forms, UnitSwitchCases,
+    ::testing::Values(SwitchCase{HalfSpaceFoundation, "FootingMassParameters1", "TfrmMassdata", "DataEdit1",
+                                 &TProgramData::TotalMass},
+                      SwitchCase{MultilayerFoundation, "FoundationDimensionandConstants1", "TfrmMultimat",
+                                 "DataEdit3", &TProgramData::BaseZ}),
+    [](const ::testing::TestParamInfo<SwitchCase>& info) { return std::string(info.param.formClass); });
 
 } // namespace
 } // namespace quavis::test
