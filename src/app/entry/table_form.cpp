@@ -67,6 +67,8 @@ public:
     ~TQtCellControl() override
     {
         if (m_widget) {
+            // The column's handlers know this control: none may run once it is gone.
+            m_widget->disconnect();
             m_widget->hide();
             m_widget->deleteLater();
         }
@@ -115,6 +117,10 @@ protected:
 class TQtGridComboBox : public TQtCellControl<TGridComboBox, TCellComboBox> {
 public:
     using TQtCellControl::TQtCellControl;
+    ~TQtGridComboBox() override
+    {
+        if (m_widget) m_widget->OnEnter = nullptr;
+    }
     void SetItems(const std::vector<std::string>& items) override
     {
         if (!m_widget) return;
