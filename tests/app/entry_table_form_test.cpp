@@ -1,5 +1,7 @@
 // The table editor window in the real main window: what it shows, typed entries, the row buttons, cell
 // controls, sub-tables, the unit switch and the Data menu's tables.
+#include <algorithm>
+
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -283,6 +285,28 @@ TEST_F(TableFormTest, RowButtonOpensTheSubTableTitledWithItsRow)
     EXPECT_TRUE(subEditor->CommitCurrentCell());
     EXPECT_EQ(sub->Column(0).GetFloat(0), 12.0L);
     EXPECT_TRUE(loads.IsChanged());
+}
+
+TEST_F(TableFormTest, ScrolledRowButtonsOpenTheirOwnRows)
+{
+    TGridTable& loads = Project().TLoadtype;
+    loads.SetRowCount(14);
+    TTableForm& editor = Open(loads);
+    ASSERT_TRUE(editor.VerticalBar()->isVisible());
+    editor.VerticalBar()->setValue(4); // rows 5 to 14 shown
+    EXPECT_EQ(editor.EditorLayout().TopRow(), 4);
+    std::vector<QPushButton*> rowButtons;
+    for (QPushButton* button : editor.findChildren<QPushButton*>())
+        if (button->isVisible() && button != editor.BtnAdd() && button != editor.BtnIns() && button != editor.BtnDel())
+            rowButtons.push_back(button);
+    ASSERT_EQ(rowButtons.size(), 10u);
+    std::sort(rowButtons.begin(), rowButtons.end(), [](QPushButton* a, QPushButton* b) { return a->y() < b->y(); });
+    EXPECT_EQ(rowButtons[0]->text(), "5: Load Amplitude");
+    rowButtons[9]->click();
+    QCoreApplication::processEvents();
+    TTableForm* sub = EditorOf(*loads.Column(1).GetTable(13));
+    ASSERT_NE(sub, nullptr);
+    EXPECT_EQ(sub->windowTitle(), "Load Amplitude  14");
 }
 
 // The editor window of a table shown on its own (modal editors).

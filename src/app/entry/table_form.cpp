@@ -483,7 +483,6 @@ void TTableForm::Refresh()
 
 void TTableForm::FillGrid()
 {
-    m_filling = true;
     m_grid->DropEditor();
     const TTableEditorLayout& L = *m_layout;
     const TTableEditorMetrics& m = m_layout->Metrics();
@@ -521,7 +520,6 @@ void TTableForm::FillGrid()
         }
     }
     for (int r = 0; r < rows; ++r) m_grid->setRowHeight(r, m.RowHeight + 1);
-    m_filling = false;
 }
 
 void TTableForm::ApplyView()
@@ -607,7 +605,6 @@ void TTableForm::ResizeFrameTo(int clientWidth, int clientHeight)
 void TTableForm::RewriteCells()
 {
     if (!m_table) return;
-    m_filling = true;
     const int h = m_layout->HeaderRows();
     for (int k = 0; k < m_table->VisibleColumnCount(); ++k) {
         const TColumn& column = m_table->VisibleColumn(k);
@@ -615,7 +612,6 @@ void TTableForm::RewriteCells()
         for (int r = 0; r < m_table->RowCount(); ++r)
             if (QTableWidgetItem* cell = m_grid->item(h + r, k + 1)) cell->setText(Q(column.GetText(r)));
     }
-    m_filling = false;
 }
 
 void TTableForm::CellChanged(int column, int row)
@@ -670,9 +666,7 @@ bool TTableForm::CellMoving(int fromColumn, int fromRow, const QString& typed, i
         Report(result.Message);
         // The user stays in the faulty cell with the entry as typed, editing it again.
         if (QTableWidgetItem* cell = m_grid->item(fromRow, fromColumn)) {
-            m_filling = true;
             cell->setText(typed);
-            m_filling = false;
             QTimer::singleShot(0, m_grid, [grid = m_grid, fromRow, fromColumn] {
                 QTableWidgetItem* again = grid->item(fromRow, fromColumn);
                 if (again && grid->currentItem() == again && !grid->Editor() && (again->flags() & Qt::ItemIsEditable))
@@ -716,9 +710,7 @@ bool TTableForm::CommitCurrentCell()
         Report(result.Message);
         if (QTableWidgetItem* cell = m_grid->item(current.row(), current.column())) {
             if (!m_grid->Editor()) {
-                m_filling = true;
                 cell->setText(typed);
-                m_filling = false;
             }
         }
         if (!m_modal) m_grid->setFocus(Qt::OtherFocusReason);

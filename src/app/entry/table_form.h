@@ -130,7 +130,6 @@ private:
     QPointer<QWidget> m_watchedFrame;
     QRect m_frameGeometry;   // the outer window as this window last left it
     bool m_sizing = false;   // this window is setting its own size
-    bool m_filling = false;  // cells are being written, not typed
     bool m_closed = false;
 };
 
