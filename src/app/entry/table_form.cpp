@@ -21,6 +21,7 @@
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include "components/errors.h"
 #include "components/grid_column.h"
@@ -248,6 +249,14 @@ protected:
             return;
         }
         QTableWidget::keyPressEvent(event);
+    }
+
+    // The wheel moves the window's own scroll bar: the grid itself never scrolls.
+    void wheelEvent(QWheelEvent* event) override
+    {
+        QScrollBar* bar = m_form.VerticalBar();
+        if (bar && bar->isVisible()) QCoreApplication::sendEvent(bar, event);
+        event->accept();
     }
 
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override
