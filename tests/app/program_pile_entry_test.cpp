@@ -184,5 +184,40 @@ TEST_F(PileEntryTest, EnteredProjectSavesAsTheGoldenFile)
     EXPECT_EQ(ReadAll(saved), ReadAll(golden));
 }
 
+TEST_F(PileEntryTest, LoadingFormsOpenTheirTablesInTheEditor)
+{
+    struct Case {
+        const char* loading;
+        const char* item;
+        const char* formClass;
+        TGridTable& (*table)(TProject&);
+    };
+    const Case cases[] = {
+        {"TransientLoading1", "TransientLoadingData1", "Tfrmtransient", [](TProject& p) -> TGridTable& { return p.TLoadtype; }},
+        {"RandomLoading1", "RandomLoadingData1", "Tfrmrandom", [](TProject& p) -> TGridTable& { return p.Trandom; }},
+    };
+    Start();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.formClass);
+        OpenMenu("DataMenu");
+        Click(c.loading);
+        QWidget* loading = OpenForm(c.item, c.formClass);
+        ASSERT_NE(loading, nullptr);
+        auto* button = loading->findChild<QPushButton*>("Button1");
+        ASSERT_NE(button, nullptr);
+        button->click();
+        QCoreApplication::processEvents();
+        TGridTable& table = c.table(form->Logic().Project());
+        ASSERT_TRUE(table.HasEditor());
+        TTableForm* editor = nullptr;
+        for (QMdiSubWindow* window : form->MdiArea()->subWindowList())
+            if (auto* e = qobject_cast<TTableForm*>(window->widget()); e && e->Table() == &table) editor = e;
+        ASSERT_NE(editor, nullptr);
+        EXPECT_EQ(editor->windowTitle().toStdString(), table.Caption() + " ");
+        EXPECT_TRUE(editor->Frame()->close());
+        CloseForm(loading);
+    }
+}
+
 } // namespace
 } // namespace quavis::test
