@@ -1,4 +1,4 @@
-#include "app_fixture.h"
+#include "form_test_fixture.h"
 
 #include <algorithm>
 #include <fstream>
@@ -19,33 +19,6 @@
 
 namespace quavis::test {
 namespace {
-
-// Keys as the user types them, to the widget with the focus.
-void Type(QWidget* widget, const QString& text)
-{
-    for (const QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QCoreApplication::sendEvent(widget, &press);
-        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
-        QCoreApplication::sendEvent(widget, &release);
-    }
-}
-
-// A field the user clears and types into. (Typed over a selected value, a leading minus would be appended
-// to the value as an operator.)
-void Enter(TDataEdit* field, const QString& text)
-{
-    field->setFocus(Qt::OtherFocusReason);
-    field->clear();
-    Type(field, text);
-}
-
-std::string Text(const QWidget* widget)
-{
-    if (auto* edit = qobject_cast<const QLineEdit*>(widget)) return edit->text().toStdString();
-    if (auto* label = qobject_cast<const QLabel*>(widget)) return label->text().toStdString();
-    return {};
-}
 
 // How the user reaches a form: the loading type, then the data item (in its submenu, if any).
 struct OpenSteps {
@@ -70,18 +43,8 @@ struct LoadingCase {
 
 std::string CaseName(const ::testing::TestParamInfo<LoadingCase>& info) { return info.param.open.formClass; }
 
-class LoadingFormsTest : public MainFormTest {
+class LoadingFormsTest : public InputFormTest {
 protected:
-    void SetUp() override
-    {
-        Start();
-        form->activateWindow();
-        QApplication::setActiveWindow(form.get());
-        QCoreApplication::processEvents();
-    }
-
-    TProgramData& Data() { return form->Logic().ProgramData(); }
-    TProject& Project() { return form->Logic().Project(); }
 
     // Chooses the loading type and the data item as the user does; returns the form's window.
     QMdiSubWindow* OpenData(const OpenSteps& c)
@@ -94,15 +57,6 @@ protected:
         Click(c.item);
         QCoreApplication::processEvents();
         return form->FindChild(c.formClass);
-    }
-
-    // Opening the Data menu commits the active form, as every menu does.
-    void Commit() { OpenMenu("DataMenu"); }
-
-    void CloseWindow(QMdiSubWindow* window)
-    {
-        window->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     long double Get(const LoadingCase& c) { return c.real ? Data().*c.real : Data().*c.integer; }

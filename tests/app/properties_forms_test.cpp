@@ -1,4 +1,4 @@
-#include "app_fixture.h"
+#include "form_test_fixture.h"
 
 #include <fstream>
 #include <sstream>
@@ -25,78 +25,7 @@
 namespace quavis::test {
 namespace {
 
-// Keys as the user types them, to the widget with the focus.
-void Type(QWidget* widget, const QString& text)
-{
-    for (const QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QCoreApplication::sendEvent(widget, &press);
-        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
-        QCoreApplication::sendEvent(widget, &release);
-    }
-}
-
-// A field the user clears and types into.
-void Enter(TDataEdit* field, const QString& text)
-{
-    field->setFocus(Qt::OtherFocusReason);
-    field->selectAll();
-    Type(field, text);
-}
-
-std::string Text(const QWidget* widget)
-{
-    if (auto* edit = qobject_cast<const QLineEdit*>(widget)) return edit->text().toStdString();
-    if (auto* label = qobject_cast<const QLabel*>(widget)) return label->text().toStdString();
-    if (auto* box = qobject_cast<const QComboBox*>(widget)) return box->currentText().toStdString();
-    return {};
-}
-
-class PropertiesFormsTest : public MainFormTest {
-protected:
-    void SetUp() override
-    {
-        Start();
-        form->activateWindow();
-        QApplication::setActiveWindow(form.get());
-        QCoreApplication::processEvents();
-    }
-
-    TProgramData& Data() { return form->Logic().ProgramData(); }
-    TProject& Project() { return form->Logic().Project(); }
-
-    void SetType(int type)
-    {
-        Data().FoundationType = type;
-        Data().FoundationKeyword = FoundationKeywordOf(type);
-        form->Logic().SetModified(false);
-    }
-
-    // Chooses a Data menu item as the user does and returns the form's window.
-    QMdiSubWindow* OpenData(const std::string& item, const std::string& formClass)
-    {
-        OpenMenu("DataMenu");
-        Click(item);
-        QCoreApplication::processEvents();
-        return form->FindChild(formClass);
-    }
-
-    template <class Form>
-    Form* OpenForm(const std::string& item, const std::string& formClass)
-    {
-        QMdiSubWindow* window = OpenData(item, formClass);
-        return window ? dynamic_cast<Form*>(window->widget()) : nullptr;
-    }
-
-    // Opening the Data menu commits the active form, as every menu does.
-    void Commit() { OpenMenu("DataMenu"); }
-
-    void CloseWindow(QMdiSubWindow* window)
-    {
-        window->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-};
+class PropertiesFormsTest : public InputFormTest {};
 
 // ---- Every form: opened from its Data item, loaded from the model, stored on leaving, refusing to close
 // on an invalid field, marking the project modified on an edit ----

@@ -1,4 +1,4 @@
-#include "app_fixture.h"
+#include "form_test_fixture.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -11,24 +11,7 @@
 namespace quavis::test {
 namespace {
 
-void Type(QWidget* widget, const QString& text)
-{
-    for (const QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QCoreApplication::sendEvent(widget, &press);
-    }
-}
-
-class ControlOptionsTest : public MainFormTest {
-protected:
-    void SetUp() override
-    {
-        Start();
-        form->activateWindow();
-        QApplication::setActiveWindow(form.get());
-        QCoreApplication::processEvents();
-    }
-};
+class ControlOptionsTest : public InputFormTest {};
 
 TEST_F(ControlOptionsTest, AFocusedNumericFieldThatFailsRefusesTheCloseWithItsMessage)
 {

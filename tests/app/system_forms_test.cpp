@@ -1,4 +1,4 @@
-#include "app_fixture.h"
+#include "form_test_fixture.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -24,76 +24,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Keys as the user types them, to the widget with the focus.
-void Type(QWidget* widget, const QString& text)
-{
-    for (const QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QCoreApplication::sendEvent(widget, &press);
-        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
-        QCoreApplication::sendEvent(widget, &release);
-    }
-}
-
-void PressKey(QWidget* widget, Qt::Key key)
-{
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-    QCoreApplication::sendEvent(widget, &press);
-}
-
-// A field the user clears and types into.
-void Enter(TDataEdit* field, const QString& text)
-{
-    field->setFocus(Qt::OtherFocusReason);
-    field->selectAll();
-    PressKey(field, Qt::Key_Delete);
-    Type(field, text);
-}
-
-class SystemFormsTest : public MainFormTest {
+class SystemFormsTest : public InputFormTest {
 protected:
     void SetUp() override
     {
         for (const char* picture : {"halfspace.bmp", "pile.bmp", "stratum.bmp", "multilayer.bmp"})
             fs::copy_file(fs::path(QUAVIS_PROGRAM_FOLDER_PATH) / picture, programFolder.Path() / picture);
-        Start();
-        form->activateWindow();
-        QApplication::setActiveWindow(form.get());
-        QCoreApplication::processEvents();
-    }
-
-    TProgramData& Data() { return form->Logic().ProgramData(); }
-
-    void SetType(int type)
-    {
-        Data().FoundationType = type;
-        Data().FoundationKeyword = FoundationKeywordOf(type);
-        form->Logic().SetModified(false);
-    }
-
-    // Chooses a Data menu item as the user does and returns the form's window.
-    QMdiSubWindow* OpenData(const std::string& item, const std::string& formClass)
-    {
-        OpenMenu("DataMenu");
-        Click(item);
-        QCoreApplication::processEvents();
-        return form->FindChild(formClass);
-    }
-
-    template <class Form>
-    Form* OpenForm(const std::string& item, const std::string& formClass)
-    {
-        QMdiSubWindow* window = OpenData(item, formClass);
-        return window ? dynamic_cast<Form*>(window->widget()) : nullptr;
-    }
-
-    // Opening the Data menu commits the active form, as every menu does.
-    void Commit() { OpenMenu("DataMenu"); }
-
-    void CloseWindow(QMdiSubWindow* window)
-    {
-        window->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        InputFormTest::SetUp();
     }
 
     QImage Picture(const char* name) const
