@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 
 #include "app_fixture.h"
@@ -94,6 +95,21 @@ protected:
     {
         window->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // A Data menu item opens its form with its caption once: asked again, the same window comes forward;
+    // closed, the open flag goes and the frame is empty.
+    void ExpectOneInstanceUntilClosed(const std::string& item, const std::string& formClass, const std::string& caption)
+    {
+        QMdiSubWindow* window = OpenData(item, formClass);
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(window->windowTitle().toStdString(), caption);
+        EXPECT_TRUE(form->Logic().IsFormOpen(formClass));
+        EXPECT_EQ(OpenData(item, formClass), window);
+        EXPECT_EQ(form->MdiArea()->subWindowList().size(), 1);
+        CloseWindow(window);
+        EXPECT_FALSE(form->Logic().IsFormOpen(formClass));
+        EXPECT_TRUE(form->MdiArea()->subWindowList().isEmpty());
     }
 };
 

@@ -55,15 +55,7 @@ TEST_P(PropertiesFormCases, DataItemOpensOneInstanceUntilClosed)
 {
     const FormCase& c = GetParam();
     SetType(c.type);
-    QMdiSubWindow* window = OpenData(c.item, c.formClass);
-    ASSERT_NE(window, nullptr);
-    EXPECT_EQ(window->windowTitle().toStdString(), c.caption);
-    EXPECT_TRUE(form->Logic().IsFormOpen(c.formClass));
-    EXPECT_EQ(OpenData(c.item, c.formClass), window);
-    EXPECT_EQ(form->MdiArea()->subWindowList().size(), 1);
-    CloseWindow(window);
-    EXPECT_FALSE(form->Logic().IsFormOpen(c.formClass));
-    EXPECT_TRUE(form->MdiArea()->subWindowList().isEmpty());
+    ExpectOneInstanceUntilClosed(c.item, c.formClass, c.caption);
     EXPECT_FALSE(form->Logic().IsModified());
 }
 

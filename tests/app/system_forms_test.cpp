@@ -52,15 +52,7 @@ TEST_P(SystemFormsOpen, DataItemOpensOneInstanceUntilClosed)
 {
     const OpenCase& c = GetParam();
     SetType(c.type);
-    QMdiSubWindow* window = OpenData(c.item, c.formClass);
-    ASSERT_NE(window, nullptr);
-    EXPECT_EQ(window->windowTitle().toStdString(), c.caption);
-    EXPECT_TRUE(form->Logic().IsFormOpen(c.formClass));
-    EXPECT_EQ(OpenData(c.item, c.formClass), window);
-    EXPECT_EQ(form->MdiArea()->subWindowList().size(), 1);
-    CloseWindow(window);
-    EXPECT_FALSE(form->Logic().IsFormOpen(c.formClass));
-    EXPECT_TRUE(form->MdiArea()->subWindowList().isEmpty());
+    ExpectOneInstanceUntilClosed(c.item, c.formClass, c.caption);
 }
 
 INSTANTIATE_TEST_SUITE_P(

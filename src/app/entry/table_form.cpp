@@ -748,37 +748,30 @@ void TTableForm::EnterPressed()
 
 // Buttons -----------------------------------------------------------------------------------------------
 
-void TTableForm::AddClicked()
+void TTableForm::RowCommand(const std::function<void()>& command)
 {
     if (!m_table || !CommitCurrentCell()) return;
     try {
-        m_layout->AddRow();
+        command();
     } catch (const std::exception& e) {
         Report(e.what());
     }
     Refresh();
+}
+
+void TTableForm::AddClicked()
+{
+    RowCommand([this] { m_layout->AddRow(); });
 }
 
 void TTableForm::InsClicked()
 {
-    if (!m_table || !CommitCurrentCell()) return;
-    try {
-        m_layout->InsertRow(m_grid->currentRow());
-    } catch (const std::exception& e) {
-        Report(e.what());
-    }
-    Refresh();
+    RowCommand([this] { m_layout->InsertRow(m_grid->currentRow()); });
 }
 
 void TTableForm::DelClicked()
 {
-    if (!m_table || !CommitCurrentCell()) return;
-    try {
-        m_layout->DeleteRow(m_grid->currentRow());
-    } catch (const std::exception& e) {
-        Report(e.what());
-    }
-    Refresh();
+    RowCommand([this] { m_layout->DeleteRow(m_grid->currentRow()); });
 }
 
 // Window events -----------------------------------------------------------------------------------------

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -108,6 +109,8 @@ private:
     void AddClicked();
     void InsClicked();
     void DelClicked();
+    // Commits the current cell, runs a row command (its error reported) and shows the table again.
+    void RowCommand(const std::function<void()>& command);
     void ScrollBarMoved();
     void WatchFrame();
     void FrameResized();

@@ -15,17 +15,13 @@
 #include "shell/memory_settings_store.h"
 #include "shell/quavis_application.h"
 
+#include "shots_support.h"
+
 namespace {
 
-void Settle()
-{
-    for (int i = 0; i < 10; ++i) {
-        QCoreApplication::processEvents();
-        // Closed forms go now, not when the frame is destroyed.
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QThread::msleep(20);
-    }
-}
+using quavis::shots::OutFolder;
+using quavis::shots::Settle;
+using quavis::shots::StartMainWindow;
 
 struct Shot {
     const char* name;
@@ -46,17 +42,10 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: shots_system OUT_FOLDER PROGRAM_FOLDER\n");
         return 2;
     }
-    QDir out(args[1]);
-    out.mkpath(QStringLiteral("."));
+    QDir out = OutFolder(args[1]);
     quavis::TMemorySettingsStore store;
-    quavis::TMainFormServices services;
-    services.settings = &store;
-    services.programFolder = args[2].toStdString();
-    quavis::TMainForm form(std::move(services));
-    form.move(0, 0);
-    form.resize(1100, 700);
-    form.show();
-    Settle();
+    const std::unique_ptr<quavis::TMainForm> window = StartMainWindow(store, 1100, 700, args[2].toStdString());
+    quavis::TMainForm& form = *window;
 
     using namespace quavis;
     const Shot shots[] = {

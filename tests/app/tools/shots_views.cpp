@@ -26,16 +26,13 @@
 #include "support/temp_dir.h"
 #include "views/geometry_view_form.h"
 
+#include "shots_support.h"
+
 namespace {
 
-void Settle()
-{
-    for (int i = 0; i < 10; ++i) {
-        QCoreApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QThread::msleep(10);
-    }
-}
+using quavis::shots::OutFolder;
+using quavis::shots::Settle;
+using quavis::shots::StartMainWindow;
 
 // The views' messages on standard error instead of boxes.
 class PrintingPrompter : public quavis::Prompter {
