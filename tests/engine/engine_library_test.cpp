@@ -85,7 +85,7 @@ struct TLayer {
 
 // One footing project, written in the project file format with every digit, so that projects in the two
 // unit systems can describe exactly the same foundation.
-struct TFootingSpec {
+struct TFootingCase {
     bool english = false;
     bool matrix = true;
     bool stratum = false;
@@ -118,7 +118,7 @@ std::string Numbers(const double* v, int n)
     return s;
 }
 
-std::string ProjectText(const TFootingSpec& s)
+std::string ProjectText(const TFootingCase& s)
 {
     std::vector<std::string> lines = {"TITLE=Engine test footing"};
     if (s.matrix)
@@ -181,9 +181,9 @@ TRun Collect(const fs::path& project)
     return r;
 }
 
-TRun RunSpec(const TempDir& dir, const TFootingSpec& spec, const std::string& name = "footing.vqd")
+TRun RunCase(const TempDir& dir, const TFootingCase& definition, const std::string& name = "footing.vqd")
 {
-    const fs::path project = dir.Write(name, ProjectText(spec));
+    const fs::path project = dir.Write(name, ProjectText(definition));
     RunEngine(dir.Path(), project);
     return Collect(project);
 }
@@ -287,9 +287,9 @@ bool HasNonFinite(const std::string& bytes)
     return false;
 }
 
-TFootingSpec StratumSpec()
+TFootingCase StratumCase()
 {
-    TFootingSpec s;
+    TFootingCase s;
     s.stratum = true;
     s.circular = true;
     s.radius = 2.2;
@@ -304,14 +304,14 @@ TFootingSpec StratumSpec()
 // of the impedances written beside them and the masses, offsets and loads of the project.
 TEST(EngineLibraryTest, ResponseSolvesTheSystemOfTheWrittenImpedances)
 {
-    TFootingSpec surface;
+    TFootingCase surface;
     surface.circular = true;
     surface.radius = 1.8;
     surface.layers = {{0.0, 0.0, 0.0, 0.0, 0.0, 0.0}};
-    for (const TFootingSpec& spec : {TFootingSpec{}, StratumSpec(), surface}) {
-        SCOPED_TRACE(spec.stratum ? "stratum" : spec.circular ? "surface disk" : "embedded rectangle");
+    for (const TFootingCase& definition : {TFootingCase{}, StratumCase(), surface}) {
+        SCOPED_TRACE(definition.stratum ? "stratum" : definition.circular ? "surface disk" : "embedded rectangle");
         const TempDir dir;
-        const TRun run = RunSpec(dir, spec);
+        const TRun run = RunCase(dir, definition);
         ASSERT_TRUE(run.plotData) << run.output;
         EXPECT_FALSE(HasNonFinite(run.plotBytes));
         TReadBack back;
@@ -333,7 +333,7 @@ TEST(EngineLibraryTest, ResponseSolvesTheSystemOfTheWrittenImpedances)
             }
         }
         // the embedded footings couple sway and rocking, the surface disk does not
-        EXPECT_EQ(Y(g.pltRealKXP, 0, 0) != 0.0, !spec.circular || spec.stratum);
+        EXPECT_EQ(Y(g.pltRealKXP, 0, 0) != 0.0, !definition.circular || definition.stratum);
     }
 }
 
@@ -341,9 +341,9 @@ TEST(EngineLibraryTest, ResponseSolvesTheSystemOfTheWrittenImpedances)
 TEST(EngineLibraryTest, EnglishAndSiProjectsOfOneFoundationAgree)
 {
     const double ft = 0.3048, lbf = 4.4482216152605e-3, slug = lbf / ft; // in m, kN, Mg
-    for (const TFootingSpec& si : {TFootingSpec{}, StratumSpec()}) {
+    for (const TFootingCase& si : {TFootingCase{}, StratumCase()}) {
         SCOPED_TRACE(si.stratum ? "stratum" : "half-space");
-        TFootingSpec en = si;
+        TFootingCase en = si;
         en.english = true;
         const auto unitWeight = [&](double v) { return v / lbf * ft * ft * ft; };
         en.lengthX /= ft, en.widthY /= ft, en.radius /= ft;
@@ -364,7 +364,7 @@ TEST(EngineLibraryTest, EnglishAndSiProjectsOfOneFoundationAgree)
         en.below[1] = unitWeight(en.below[1]);
 
         const TempDir dir;
-        const TRun a = RunSpec(dir, si, "si.vqd"), b = RunSpec(dir, en, "english.vqd");
+        const TRun a = RunCase(dir, si, "si.vqd"), b = RunCase(dir, en, "english.vqd");
         ASSERT_TRUE(a.plotData && b.plotData);
         TReadBack ra, rb;
         ReadBack(ra, a.project);
@@ -401,31 +401,31 @@ TEST(EngineLibraryTest, EnglishAndSiProjectsOfOneFoundationAgree)
 
 struct TBadCase {
     const char* name;
-    void (*edit)(TFootingSpec&);
+    void (*edit)(TFootingCase&);
     const char* message; // what the output text must say
     bool results;        // a warning: the analysis goes on
 };
 
 const TBadCase kBadCases[] = {
-    {"ZeroShearWaveVelocity", [](TFootingSpec& s) { s.below[0] = 0.0; },
+    {"ZeroShearWaveVelocity", [](TFootingCase& s) { s.below[0] = 0.0; },
      "The shear wave velocity of the soil below the footing is 0: it must be greater than 0.", false},
-    {"NegativeSideLayerVelocity", [](TFootingSpec& s) { s.layers[1].vs = -150.0; },
+    {"NegativeSideLayerVelocity", [](TFootingCase& s) { s.layers[1].vs = -150.0; },
      "The shear wave velocity of soil layer 2 is -150: it must be greater than 0.", false},
-    {"StratumWithoutVelocity", [](TFootingSpec& s) { s = StratumSpec(), s.below[0] = 0.0; },
+    {"StratumWithoutVelocity", [](TFootingCase& s) { s = StratumCase(), s.below[0] = 0.0; },
      "The shear wave velocity of the stratum is 0: it must be greater than 0.", false},
-    {"PoissonOfOneHalf", [](TFootingSpec& s) { s.layers[1].poisson = 0.5; },
+    {"PoissonOfOneHalf", [](TFootingCase& s) { s.layers[1].poisson = 0.5; },
      "Poisson's ratio of soil layer 2 is 0.5: the impedances and the radiation damping are computed at nu = 0.499.",
      true},
-    {"PoissonAboveOneHalf", [](TFootingSpec& s) { s.below[2] = 0.62; },
+    {"PoissonAboveOneHalf", [](TFootingCase& s) { s.below[2] = 0.62; },
      "Poisson's ratio of the soil below the footing is 0.62", true},
-    {"ZeroMass", [](TFootingSpec& s) { s.mass[0] = 0.0; },
+    {"ZeroMass", [](TFootingCase& s) { s.mass[0] = 0.0; },
      "The total mass of the footing is 0: it must be greater than 0.", false},
-    {"ZeroStep", [](TFootingSpec& s) { s.frequencies[2] = 0.0; }, "The frequency step is 0 rad/s", false},
-    {"MaximumBelowMinimum", [](TFootingSpec& s) { s.frequencies[0] = 3.0; },
+    {"ZeroStep", [](TFootingCase& s) { s.frequencies[2] = 0.0; }, "The frequency step is 0 rad/s", false},
+    {"MaximumBelowMinimum", [](TFootingCase& s) { s.frequencies[0] = 3.0; },
      "The maximum frequency (3 rad/s) is below the minimum frequency (6.28 rad/s).", false},
-    {"TooManyFrequencies", [](TFootingSpec& s) { s.frequencies[2] = 0.001; },
+    {"TooManyFrequencies", [](TFootingCase& s) { s.frequencies[2] = 0.001; },
      "at most 100000 can be computed; choose a larger step.", false},
-    {"BedrockAboveTheBase", [](TFootingSpec& s) { s = StratumSpec(), s.bedrockDepth = 1.0; },
+    {"BedrockAboveTheBase", [](TFootingCase& s) { s = StratumCase(), s.bedrockDepth = 1.0; },
      "The depth to bedrock (1) must be greater than the depth of the footing base (1.5).", false},
 };
 
@@ -436,11 +436,11 @@ class EngineBadDataTest : public testing::TestWithParam<TBadCase> {};
 TEST_P(EngineBadDataTest, IsReportedInTheOutputText)
 {
     const TBadCase& c = GetParam();
-    TFootingSpec spec;
-    c.edit(spec);
+    TFootingCase definition;
+    c.edit(definition);
     const TempDir dir;
     dir.Write("footing.vqp", "2\r\n1 2 3\r\n"); // an earlier run's results
-    const TRun run = RunSpec(dir, spec);
+    const TRun run = RunCase(dir, definition);
     EXPECT_NE(Flat(run.output).find(c.message), std::string::npos) << run.output;
     EXPECT_EQ(run.plotData, c.results);
     if (c.results) {
@@ -509,9 +509,9 @@ TEST(EngineLibraryTest, ReportsWhatItCannotAnalyse)
 TEST(EngineLibraryTest, OutputTextReportsInputMethodsAndResponse)
 {
     const TempDir dir;
-    TFootingSpec spec;
-    spec.matrix = false;
-    const TRun run = RunSpec(dir, spec);
+    TFootingCase definition;
+    definition.matrix = false;
+    const TRun run = RunCase(dir, definition);
     ASSERT_TRUE(run.plotData);
     for (const char* text : {"Shape: rectangular, length (x) 6 m, width (y) 4 m",
                              "Side soil layers, from the ground surface down (embedment 1.8 m)",
@@ -537,10 +537,10 @@ TEST(EngineLibraryTest, LoadsRunsAndUnloadsManyTimes)
     const TempDir dir;
     std::string first;
     for (int run = 0; run < 4; ++run) {
-        TFootingSpec spec;
+        TFootingCase definition;
         if (run == 2)
-            spec.below[0] = -1.0; // a failed run in between changes nothing for the next
-        const TRun r = RunSpec(dir, spec);
+            definition.below[0] = -1.0; // a failed run in between changes nothing for the next
+        const TRun r = RunCase(dir, definition);
         ASSERT_EQ(r.plotData, run != 2) << r.output;
         if (run == 0) {
             first = r.plotBytes;

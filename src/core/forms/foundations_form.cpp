@@ -4,9 +4,9 @@
 
 namespace quavis {
 
-const std::vector<TFormFieldSpec>& TFoundationsFormLogic::Fields()
+const std::vector<TFormFieldDefinition>& TFoundationsFormLogic::Fields()
 {
-    static const std::vector<TFormFieldSpec> fields = {
+    static const std::vector<TFormFieldDefinition> fields = {
         {"DataEdit1", "X Coordinate (Xc)", "L2", &TProgramData::BaseX, FirstFieldMin, FirstFieldMax},
         {"DataEdit2", "Y Coordinate (Yc) ", "L2", &TProgramData::BaseY, NoMinVal, NoMaxVal},
         {"DataEdit3", "Z Coordinate (Zc) ", "L2", &TProgramData::BaseZ, NoMinVal, NoMaxVal},

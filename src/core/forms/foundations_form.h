@@ -21,7 +21,7 @@ public:
     explicit TFoundationsFormLogic(TProject& project) : m_project(project) {}
 
     // DataEdit1 .. DataEdit5.
-    static const std::vector<TFormFieldSpec>& Fields();
+    static const std::vector<TFormFieldDefinition>& Fields();
 
     // Hides the depth fields for a half-space and shows them for a stratum; other types leave them.
     void FormActivate();

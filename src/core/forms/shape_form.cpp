@@ -5,17 +5,17 @@
 
 namespace quavis {
 
-void ApplyFieldSpec(TDataEditRules& field, const TFormFieldSpec& spec)
+void ApplyFieldDefinition(TDataEditRules& field, const TFormFieldDefinition& definition)
 {
-    field.SetCaption(spec.Caption);
-    field.SetUnitsString(spec.Units);
-    field.SetMinVal(spec.MinVal);
-    field.SetMaxVal(spec.MaxVal);
+    field.SetCaption(definition.Caption);
+    field.SetUnitsString(definition.Units);
+    field.SetMinVal(definition.MinVal);
+    field.SetMaxVal(definition.MaxVal);
 }
 
-const std::vector<TFormFieldSpec>& TShapeFormLogic::Fields()
+const std::vector<TFormFieldDefinition>& TShapeFormLogic::Fields()
 {
-    static const std::vector<TFormFieldSpec> fields = {
+    static const std::vector<TFormFieldDefinition> fields = {
         {"DataEdit1", "Radius", "L2", &TProgramData::Radius, FirstFieldMin, FirstFieldMax},
         {"DataEdit2", "Length x, ", "L2", &TProgramData::LengthX, NoMinVal, NoMaxVal},
         {"DataEdit3", "Width y, ", "L2", &TProgramData::WidthY, NoMinVal, NoMaxVal},

@@ -14,7 +14,7 @@ class TProject;
 
 // One numeric field of an input form: its component name, caption, unit string, model member and limits.
 // The widget makes the field from it; the unit follows the project's unit system.
-struct TFormFieldSpec {
+struct TFormFieldDefinition {
     const char* Name;
     const char* Caption;
     const char* Units;
@@ -29,8 +29,8 @@ inline constexpr long double FirstFieldMax = 2147483647.0L;
 inline constexpr long double NoMinVal = -std::numeric_limits<long double>::max();
 inline constexpr long double NoMaxVal = std::numeric_limits<long double>::max();
 
-// Caption, units and limits of a field spec given to the field's rules.
-void ApplyFieldSpec(TDataEditRules& field, const TFormFieldSpec& spec);
+// Caption, units and limits of a field definition given to the field's rules.
+void ApplyFieldDefinition(TDataEditRules& field, const TFormFieldDefinition& definition);
 
 // The foundation shape form ("Foundation Shape") without its widgets: rectangular or circular, with the
 // radius for a circle and the length and width for a rectangle. The shape takes effect in the model as
@@ -48,7 +48,7 @@ public:
     explicit TShapeFormLogic(TProject& project) : m_project(project) {}
 
     // DataEdit1 .. DataEdit3.
-    static const std::vector<TFormFieldSpec>& Fields();
+    static const std::vector<TFormFieldDefinition>& Fields();
 
     // Checks the button of the model's shape (neither for a shape without a page here) and shows the
     // fields that go with it.

@@ -2,9 +2,9 @@
 
 namespace quavis {
 
-const std::vector<TFormFieldSpec>& TTipsoilFormLogic::Fields()
+const std::vector<TFormFieldDefinition>& TTipsoilFormLogic::Fields()
 {
-    static const std::vector<TFormFieldSpec> fields = {
+    static const std::vector<TFormFieldDefinition> fields = {
         {"DataEdit1", "Shear wave velocity", "L2/F5", &TProgramData::BelowShearWaveVelocity, FirstFieldMin,
          FirstFieldMax},
         {"DataEdit2", "Unit weight", "F/L2^3", &TProgramData::BelowUnitWeight, NoMinVal, NoMaxVal},

@@ -13,7 +13,7 @@ public:
     static constexpr const char* Caption = "Soil Below The Footing";
 
     // DataEdit1 .. DataEdit4.
-    static const std::vector<TFormFieldSpec>& Fields();
+    static const std::vector<TFormFieldDefinition>& Fields();
 };
 
 } // namespace quavis

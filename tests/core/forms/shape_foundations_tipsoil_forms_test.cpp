@@ -22,12 +22,12 @@ struct BoundFields {
     TFormLifecycle lifecycle{project, prompter};
     std::deque<TDataEditRules> fields;
 
-    explicit BoundFields(const std::vector<TFormFieldSpec>& specs)
+    explicit BoundFields(const std::vector<TFormFieldDefinition>& definitions)
     {
-        for (const TFormFieldSpec& spec : specs) {
+        for (const TFormFieldDefinition& definition : definitions) {
             TDataEditRules& field = fields.emplace_back();
-            ApplyFieldSpec(field, spec);
-            lifecycle.Bind(field, spec.Member);
+            ApplyFieldDefinition(field, definition);
+            lifecycle.Bind(field, definition.Member);
         }
         project.SetModified(false);
     }
@@ -40,7 +40,7 @@ struct LabelCase {
     const char* label;
 };
 
-const std::vector<TFormFieldSpec>& SpecsOf(const std::string& form)
+const std::vector<TFormFieldDefinition>& SpecsOf(const std::string& form)
 {
     if (form == "shape") return TShapeFormLogic::Fields();
     if (form == "foundations") return TFoundationsFormLogic::Fields();

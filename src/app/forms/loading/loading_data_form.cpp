@@ -51,15 +51,15 @@ TLoadingDataForm::TLoadingDataForm(TMainForm& main, const std::string& formClass
     m_layout = new QVBoxLayout(this);
     QGridLayout* plain = MakeGrid();
     QGridLayout* grouped = nullptr;
-    for (const TLoadingField& spec : fields) {
-        TDataEdit* edit = spec.Integer ? AddField(spec.Integer, spec.Caption, spec.UnitsString, spec.FollowsUnits)
-                                       : AddField(spec.Real, spec.Caption, spec.UnitsString, spec.FollowsUnits);
-        spec.Apply(edit->Rules());
+    for (const TLoadingField& definition : fields) {
+        TDataEdit* edit = definition.Integer ? AddField(definition.Integer, definition.Caption, definition.UnitsString, definition.FollowsUnits)
+                                       : AddField(definition.Real, definition.Caption, definition.UnitsString, definition.FollowsUnits);
+        definition.Apply(edit->Rules());
         edit->SyncFromRules();
-        edit->setObjectName(QString::fromStdString(spec.Name));
+        edit->setObjectName(QString::fromStdString(definition.Name));
         QLabel* label = LabelOf(edit);
-        label->setObjectName(QString::fromStdString("Label_" + spec.Name));
-        if (spec.InGroup) {
+        label->setObjectName(QString::fromStdString("Label_" + definition.Name));
+        if (definition.InGroup) {
             if (!grouped) grouped = MakeGrid();
             AddRow(grouped, label, edit);
         } else {

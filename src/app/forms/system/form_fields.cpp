@@ -9,19 +9,19 @@
 
 namespace quavis {
 
-std::vector<TDataEdit*> AddSpecFields(TDataForm& form, const std::vector<TFormFieldSpec>& specs, QGridLayout* grid,
+std::vector<TDataEdit*> AddDefinedFields(TDataForm& form, const std::vector<TFormFieldDefinition>& definitions, QGridLayout* grid,
                                       int firstRow)
 {
     std::vector<TDataEdit*> fields;
     int row = firstRow;
-    for (const TFormFieldSpec& spec : specs) {
-        TDataEdit* field = form.AddField(spec.Member, spec.Caption, spec.Units);
-        field->setObjectName(QString::fromLatin1(spec.Name));
-        field->SetMinVal(spec.MinVal);
-        field->SetMaxVal(spec.MaxVal);
+    for (const TFormFieldDefinition& definition : definitions) {
+        TDataEdit* field = form.AddField(definition.Member, definition.Caption, definition.Units);
+        field->setObjectName(QString::fromLatin1(definition.Name));
+        field->SetMinVal(definition.MinVal);
+        field->SetMaxVal(definition.MaxVal);
         field->setFixedWidth(FieldWidth);
         QLabel* label = form.LabelOf(field);
-        label->setObjectName(QString::fromLatin1(spec.Name) + QStringLiteral("Label"));
+        label->setObjectName(QString::fromLatin1(definition.Name) + QStringLiteral("Label"));
         grid->addWidget(label, row, 0);
         grid->addWidget(field, row, 1);
         fields.push_back(field);

@@ -25,19 +25,19 @@ TfrmFoundations::TfrmFoundations(TMainForm& main, QWidget* parent)
       m_logic(Project())
 {
     setObjectName(QStringLiteral("frmFoundations"));
-    const auto& specs = TFoundationsFormLogic::Fields();
-    const auto groupEnd = specs.begin() + TFoundationsFormLogic::GroupSize;
+    const auto& definitions = TFoundationsFormLogic::Fields();
+    const auto groupEnd = definitions.begin() + TFoundationsFormLogic::GroupSize;
 
     auto* group = new QGroupBox(QString::fromLatin1(TFoundationsFormLogic::GroupCaption), this);
     group->setObjectName(QStringLiteral("GroupBox1"));
     auto* coordinates = new QGridLayout(group);
-    m_fields = AddSpecFields(*this, std::vector<TFormFieldSpec>(specs.begin(), groupEnd), coordinates);
+    m_fields = AddDefinedFields(*this, std::vector<TFormFieldDefinition>(definitions.begin(), groupEnd), coordinates);
     // The depth fields sit outside the group, their right edge in line with the coordinates'.
     auto* depths = new QWidget(this);
     auto* depthsGrid = new QGridLayout(depths);
     const QMargins inGroup = coordinates->contentsMargins();
     depthsGrid->setContentsMargins(0, 0, inGroup.right() + 2 * group->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 1, 0);
-    for (TDataEdit* field : AddSpecFields(*this, std::vector<TFormFieldSpec>(groupEnd, specs.end()), depthsGrid))
+    for (TDataEdit* field : AddDefinedFields(*this, std::vector<TFormFieldDefinition>(groupEnd, definitions.end()), depthsGrid))
         m_fields.push_back(field);
 
     auto* layout = new QVBoxLayout(this);

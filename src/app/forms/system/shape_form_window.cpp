@@ -45,7 +45,7 @@ TfrmShape::TfrmShape(TMainForm& main, QWidget* parent)
     buttons->addStretch(1);
 
     auto* grid = new QGridLayout;
-    m_fields = AddSpecFields(*this, TShapeFormLogic::Fields(), grid);
+    m_fields = AddDefinedFields(*this, TShapeFormLogic::Fields(), grid);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
     layout->addLayout(grid);

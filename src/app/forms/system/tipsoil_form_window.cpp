@@ -23,7 +23,7 @@ TfrmTipsoil::TfrmTipsoil(TMainForm& main, QWidget* parent)
 {
     setObjectName(QStringLiteral("frmTipsoil"));
     auto* grid = new QGridLayout;
-    m_fields = AddSpecFields(*this, TTipsoilFormLogic::Fields(), grid);
+    m_fields = AddDefinedFields(*this, TTipsoilFormLogic::Fields(), grid);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addStretch(1);
