@@ -1,10 +1,12 @@
 #include "command_registry.h"
 
+#include "model/file_replacer.h"
 #include "model/project.h"
 #include "model/project_reader.h"
 #include "shell/prompter.h"
 #include "views/view_picture.h"
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -16,7 +18,6 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
-#include <system_error>
 #include <vector>
 
 namespace {
@@ -53,21 +54,19 @@ QByteArray FormatFor(const std::string& path)
     return "png";
 }
 
-// Written beside the target and renamed over it when complete, so a failed write leaves the old picture.
+// Encoded in memory and written through the core's file replacement, so a failed write leaves the old
+// picture.
 void WritePicture(const QImage& image, const std::string& path)
 {
-    const std::string temp = path + ".part";
-    QImageWriter writer(QString::fromLocal8Bit(temp.c_str()), FormatFor(path));
-    if (!writer.write(image)) {
-        std::error_code ignored;
-        std::filesystem::remove(temp, ignored);
-        throw std::runtime_error("Cannot write " + path + ": " + writer.errorString().toStdString());
-    }
-    std::error_code error;
-    std::filesystem::rename(temp, path, error);
-    if (error) {
-        std::filesystem::remove(temp, error);
-        throw std::runtime_error("Cannot write " + path);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, FormatFor(path));
+    if (!writer.write(image)) throw std::runtime_error("Cannot write " + path + ": " + writer.errorString().toStdString());
+    try {
+        quavis::ReplaceFiles({{std::filesystem::path(path), bytes.toStdString()}});
+    } catch (const std::exception& e) {
+        throw std::runtime_error("Cannot write " + path + ": " + e.what());
     }
 }
 
