@@ -44,17 +44,6 @@ void TLoadingField::Bind(TDataEditRules& rules, TFormLifecycle& lifecycle) const
         lifecycle.Bind(rules, Real, FollowsUnits);
 }
 
-void KeepWithinLimits(TDataEditRules& rules)
-{
-    long double x = 0;
-    try {
-        x = rules.Number();
-    } catch (...) {
-        return; // not a number: the exit check reports it when the field is left
-    }
-    if (x < rules.MinVal() || x > rules.MaxVal()) rules.SetNumber(x);
-}
-
 std::vector<TLoadingField> HarmonicFields(const std::string& forcePrefix, const std::string& momentPrefix,
                                           const std::string& forceUnits, const std::string& momentUnits)
 {

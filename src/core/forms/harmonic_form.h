@@ -38,10 +38,6 @@ struct TLoadingField {
 TLoadingField RealField(std::string name, std::string caption, std::string units, long double TProgramData::*member);
 TLoadingField IntegerField(std::string name, std::string caption, std::string units, int32_t TProgramData::*member);
 
-// The model's value is shown within the field's limits: activation loads it unclamped, which would let a
-// value the field refuses (a spectrum count of 0) pass through to the model unchecked.
-void KeepWithinLimits(TDataEditRules& rules);
-
 // The non-quadratic harmonic loading form ("Harmonic Loading Data, NonQuadratic"): frequency range and
 // step, force and moment amplitudes, and the point of application of the load.
 struct THarmonicFormLogic {

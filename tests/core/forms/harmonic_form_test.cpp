@@ -142,22 +142,5 @@ INSTANTIATE_TEST_SUITE_P(LoadingForms, HarmonicForms, ::testing::Values(0u, 1u),
                              return std::string(FormCases()[info.param].Form);
                          });
 
-TEST(LoadingFieldLimits, AValueBeyondTheLimitsIsBroughtWithinThemAndFaultyTextIsLeft)
-{
-    struct TCase {
-        const char* Text;
-        const char* Shown;
-    };
-    for (const TCase& c : {TCase{"0", "1"}, TCase{"7", "7"}, TCase{"1e12", "100"}, TCase{"abc", "abc"}}) {
-        SCOPED_TRACE(c.Text);
-        TDataEditRules rules;
-        rules.SetMaxVal(100);
-        rules.SetMinVal(1);
-        rules.SetText(c.Text);
-        KeepWithinLimits(rules);
-        EXPECT_EQ(rules.Text(), c.Shown);
-    }
-}
-
 } // namespace
 } // namespace quavis

@@ -65,7 +65,6 @@ TLoadingDataForm::TLoadingDataForm(TMainForm& main, const std::string& formClass
         } else {
             AddRow(plain, label, edit);
         }
-        m_edits.push_back(edit);
     }
     m_layout->addLayout(plain);
     if (grouped) {
@@ -117,14 +116,6 @@ void TLoadingDataForm::FinishLayout()
     QSize size = sizeHint();
     size.setWidth(std::max(size.width(), MinimumWidth));
     resize(size);
-}
-
-void TLoadingDataForm::Load()
-{
-    for (TDataEdit* edit : m_edits) {
-        KeepWithinLimits(edit->Rules());
-        edit->SyncFromRules();
-    }
 }
 
 } // namespace quavis

@@ -30,10 +30,8 @@ protected:
     QPushButton* AddNoteWithButton(const char* note, const char* caption, std::function<void()> onClick);
     // Fixes the window's size once the form is complete.
     void FinishLayout();
-    void Load() override;
 
 private:
-    std::vector<TDataEdit*> m_edits;
     QVBoxLayout* m_layout = nullptr;
     int m_notes = 0;
 };
