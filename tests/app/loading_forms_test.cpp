@@ -16,6 +16,7 @@
 #include "entry/data_edit.h"
 #include "forms/loading/loading_data_form.h"
 #include "model/project.h"
+#include "support/recording_editors.h"
 
 namespace quavis::test {
 namespace {
@@ -250,34 +251,6 @@ TEST_F(LoadingFormsTest, WhatIsTypedInAHarmonicFormReachesTheProjectFile)
     }
 }
 
-// Records the tables whose editor windows were asked for.
-class RecordingEditors {
-public:
-    RecordingEditors() : m_previous(GridEditorFactory())
-    {
-        SetGridEditorFactory([this](TGridTable& table, bool modal) -> std::unique_ptr<TGridTableEditor> {
-            Made.push_back(&table);
-            EXPECT_FALSE(modal);
-            return std::make_unique<TEditor>(Shown);
-        });
-    }
-    ~RecordingEditors() { SetGridEditorFactory(m_previous); }
-    std::vector<TGridTable*> Made;
-    int Shown = 0;
-
-private:
-    class TEditor : public TGridTableEditor {
-    public:
-        explicit TEditor(int& shown) : m_shown(shown) {}
-        void Show() override { ++m_shown; }
-        void SetTitle(const std::string&) override {}
-
-    private:
-        int& m_shown;
-    };
-    TGridEditorFactory m_previous;
-};
-
 TEST_F(LoadingFormsTest, TheDataButtonsOpenTheirTables)
 {
     struct TCase {
@@ -302,7 +275,8 @@ TEST_F(LoadingFormsTest, TheDataButtonsOpenTheirTables)
         EXPECT_EQ(Text(window->widget()->findChild<QLabel*>(QStringLiteral("Note1"))), c.note);
         button->click();
         ASSERT_EQ(editors.Made.size(), 1u);
-        EXPECT_EQ(editors.Made[0], c.table);
+        EXPECT_EQ(editors.Made[0].Table, c.table);
+        EXPECT_FALSE(editors.Made[0].Modal);
         EXPECT_EQ(editors.Shown, 1);
         c.table->CloseEditor();
         CloseWindow(window);

@@ -20,6 +20,7 @@
 #include "forms/properties/frm_multimat.h"
 #include "forms/properties/frm_nc_pile_properties.h"
 #include "model/project.h"
+#include "support/recording_editors.h"
 #include "support/float_compare.h"
 
 namespace quavis::test {
@@ -137,21 +138,6 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ---- Mass forms: the table button and the calculator ----
 
-// Records which tables asked for an editor window.
-struct RecordingEditors {
-    std::vector<TGridTable*> Shown;
-    TGridEditorFactory Previous = GridEditorFactory();
-
-    RecordingEditors()
-    {
-        SetGridEditorFactory([this](TGridTable& table, bool) -> std::unique_ptr<TGridTableEditor> {
-            Shown.push_back(&table);
-            return nullptr;
-        });
-    }
-    ~RecordingEditors() { SetGridEditorFactory(Previous); }
-};
-
 void FillMassCal(TGridTable& t, const std::vector<std::array<long double, 7>>& rows)
 {
     t.SetRowCount(static_cast<int>(rows.size()));
@@ -176,8 +162,9 @@ TEST_P(MassFormCases, TableButtonOpensTheMassComponentsEditor)
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->TableButton()->text().toStdString(), "Input all the mass components");
     window->TableButton()->click();
-    ASSERT_EQ(editors.Shown.size(), 1u);
-    EXPECT_EQ(editors.Shown[0], &Project().MassCal);
+    ASSERT_EQ(editors.Made.size(), 1u);
+    EXPECT_EQ(editors.Made[0].Table, &Project().MassCal);
+    Project().MassCal.CloseEditor();
 }
 
 TEST_P(MassFormCases, CalculatorFillsTheFormAndTheBaseTakesTheGlobalCentreOnLeaving)

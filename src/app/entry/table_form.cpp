@@ -385,17 +385,23 @@ TTableForm::TTableForm(TGridTable& table, Prompter& prompter, bool modal, QWidge
     if (m_layout->IsDataCell(1, h)) m_grid->SetCurrentQuietly(h, 1);
 }
 
+// The table lets go of this window (and of the editor that stands for it).
+void TTableForm::ReleaseTable()
+{
+    TGridTable* table = m_table;
+    TTableEditorHandle* handle = m_handle;
+    Detach();
+    if (handle) handle->FormGone();
+    std::unique_ptr<TGridTableEditor> editor = table->EditorClosed();
+    editor.reset();
+}
+
 TTableForm::~TTableForm()
 {
     // Destroyed without closing (the frame went first): the table lets go of this window.
     if (m_table && !m_closed) {
         m_closed = true;
-        TGridTable* table = m_table;
-        TTableEditorHandle* handle = m_handle;
-        Detach();
-        if (handle) handle->FormGone();
-        std::unique_ptr<TGridTableEditor> editor = table->EditorClosed();
-        editor.reset();
+        ReleaseTable();
     }
 }
 
@@ -802,12 +808,7 @@ void TTableForm::closeEvent(QCloseEvent* event)
         return;
     }
     m_closed = true;
-    TGridTable* table = m_table;
-    TTableEditorHandle* handle = m_handle;
-    Detach();
-    if (handle) handle->FormGone();
-    std::unique_ptr<TGridTableEditor> editor = table->EditorClosed();
-    editor.reset();
+    ReleaseTable();
     event->accept();
 }
 

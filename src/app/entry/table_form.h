@@ -111,6 +111,7 @@ private:
     void DelClicked();
     // Commits the current cell, runs a row command (its error reported) and shows the table again.
     void RowCommand(const std::function<void()>& command);
+    void ReleaseTable();
     void ScrollBarMoved();
     void WatchFrame();
     void FrameResized();

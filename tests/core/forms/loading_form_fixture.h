@@ -8,6 +8,7 @@
 #include "forms/form_lifecycle.h"
 #include "forms/harmonic_form.h"
 #include "model/project.h"
+#include "support/recording_editors.h"
 #include "support/scripted_prompter.h"
 
 namespace quavis::test {
@@ -33,38 +34,6 @@ struct TLoadingFormFields {
     ScriptedPrompter Prompter;
     TFormLifecycle Lifecycle{Project, Prompter};
     std::vector<TDataEditRules> Rules;
-};
-
-// Records which tables asked for an editor window, and how often each window was shown.
-class RecordingEditors {
-public:
-    RecordingEditors() : m_previous(GridEditorFactory())
-    {
-        SetGridEditorFactory([this](TGridTable& table, bool modal) -> std::unique_ptr<TGridTableEditor> {
-            Made.push_back({&table, modal});
-            return std::make_unique<TEditor>(Shown);
-        });
-    }
-    ~RecordingEditors() { SetGridEditorFactory(m_previous); }
-
-    struct TMade {
-        TGridTable* Table;
-        bool Modal;
-    };
-    std::vector<TMade> Made;
-    int Shown = 0;
-
-private:
-    class TEditor : public TGridTableEditor {
-    public:
-        explicit TEditor(int& shown) : m_shown(shown) {}
-        void Show() override { ++m_shown; }
-        void SetTitle(const std::string&) override {}
-
-    private:
-        int& m_shown;
-    };
-    TGridEditorFactory m_previous;
 };
 
 } // namespace quavis::test
